@@ -1,0 +1,379 @@
+#include "app/TFormMain.h"
+
+#include "app/Pictures.h"
+#include "app/TFoLogin.h"
+#include "core/AccessLevel.h"
+#include "platform/Db.h"
+#include "platform/Dialogs.h"
+#include "platform/Env.h"
+#include "platform/Guard.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace vlm;
+
+namespace {
+const QString kDB = QStringLiteral("DB");
+const QString kCaption = QStringLiteral("Velmora Valdrena");
+}  // namespace
+
+TFormMain::TFormMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TFormMain"));
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Panel1"));
+    setCentralWidget(central);
+    setFixedSize(881, 345 + menuBar()->sizeHint().height());
+    buildButtons();
+    buildMenu();
+    setLoggedOut();
+
+    // Start-up: the silent login; an error leaves nobody logged in.
+    guard([this] { silentLogin(); });
+    vlm::disconnect(kDB);
+}
+
+TFormMain::~TFormMain()
+{
+    delete m_prot;
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::buildButtons()
+{
+    QWidget *c = centralWidget();
+    Image1 = new QLabel(c);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(328, 16, 225, 225);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(logoPicture(225));
+
+    auto big = [&](QToolButton *&b, const char *name, const QString &caption, const QString &pic, int x, int y,
+                   void (TFormMain::*handler)()) {
+        b = new QToolButton(c);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(caption);
+        b->setIcon(QIcon(buttonPicture(pic, 96)));
+        b->setIconSize(QSize(96, 96));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setGeometry(x, y, 145, 145);
+        on(b, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
+    };
+    big(BtnMarcatempo, "BtnMarcatempo", QStringLiteral("Marcatempo"), QStringLiteral("clock"), 16, 16, &TFormMain::MarcatempoClick);
+    big(BtnFarmaci, "BtnFarmaci", QStringLiteral("Farmaci"), QStringLiteral("pill"), 184, 16, &TFormMain::FarmaciClick);
+    big(BtnSanitario, "BtnSanitario", QStringLiteral("Servizi Sanitario"), QStringLiteral("ambulance"), 552, 16,
+        &TFormMain::ServiziSanitarioClick);
+    big(BtnSociali, "BtnSociali", QStringLiteral("Servizi Sociali"), QStringLiteral("social"), 720, 16,
+        &TFormMain::ServiziSocialiClick);
+    big(BtnGiornalieri, "BtnGiornalieri", QStringLiteral("Servizi Giornalieri"), QStringLiteral("calendar"), 16, 184,
+        &TFormMain::ServiziGiornalieriClick);
+    big(BtnMezzi, "BtnMezzi", QStringLiteral("Mezzi"), QStringLiteral("car"), 184, 184, &TFormMain::MezziClick);
+    big(BtnEventi, "BtnEventi", QStringLiteral("Eventi - Missioni"), QStringLiteral("flag"), 552, 184, &TFormMain::EventiClick);
+    big(BtnAppuntamenti, "BtnAppuntamenti", QStringLiteral("Appuntamenti"), QStringLiteral("doctor"), 720, 184,
+        &TFormMain::AppuntamentiClick);
+
+    auto small = [&](QPushButton *&b, const char *name, const QString &caption, int x, int y, int w,
+                     void (TFormMain::*handler)()) {
+        b = new QPushButton(caption, c);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(x, y, w, 25);
+        b->setVisible(false);
+        on(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    };
+    small(BtnVolontari, "BtnVolontari", QStringLiteral("Volontari"), 360, 256, 75, &TFormMain::VolontariClick);
+    small(BtnAttivita, "BtnAttivita", QStringLiteral("Attività e Corsi "), 446, 256, 75, &TFormMain::CorsiClick);
+    small(Button1, "Button1", QStringLiteral("Button1"), 360, 300, 75, &TFormMain::Button1Click);
+    small(Button2, "Button2", QStringLiteral("Button2"), 446, 300, 75, &TFormMain::AssegnazioneClick);
+}
+
+void TFormMain::buildMenu()
+{
+    QMenuBar *mb = menuBar();
+    mb->setObjectName(QStringLiteral("MainMenu1"));
+    auto act = [&](QAction *&a, QMenu *menu, const char *name, const QString &text, void (TFormMain::*handler)()) {
+        a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        if (menu) menu->addAction(a);
+        else mb->addAction(a);
+        on(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    auto menu = [&](QMenu *parent, const char *name, const QString &text) {
+        QMenu *m = parent ? parent->addMenu(text) : mb->addMenu(text);
+        m->setObjectName(QString::fromLatin1(name));
+        m->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+        return m;
+    };
+
+    act(Login1, nullptr, "Login1", QStringLiteral("Login"), &TFormMain::Login1Click);
+    act(Notizie1, nullptr, "Notizie1", QStringLiteral("Notizie"), &TFormMain::NotizieClick);
+    act(Statistiche1, nullptr, "Statistiche1", QStringLiteral("Statistiche"), &TFormMain::StatisticheClick);
+    Statistiche1->setVisible(false);
+
+    QMenu *vol = menu(nullptr, "Volontari1", QStringLiteral("Volontari"));
+    act(Gestione1, vol, "Gestione1", QStringLiteral("Gestione"), &TFormMain::VolontariClick);
+    act(Corsi1, vol, "Corsi1", QStringLiteral("Corsi"), &TFormMain::CorsiClick);
+    QMenu *turni = menu(vol, "Turni1", QStringLiteral("Turni"));
+    act(Turni2, turni, "Turni2", QStringLiteral("Turni"), &TFormMain::TurniClick);
+    act(Assegnazione1, turni, "Assegnazione1", QStringLiteral("Assegnazione"), &TFormMain::AssegnazioneClick);
+
+    QMenu *don = menu(nullptr, "Donatori1", QStringLiteral("Donatori"));
+    act(GestioneDon1, don, "GestioneDon1", QStringLiteral("Gestione"), &TFormMain::DonatoriGestioneClick);
+    act(Report1, don, "Report1", QStringLiteral("Report"), &TFormMain::DonatoriReportClick);
+
+    QMenu *farm = menu(nullptr, "Farmaci1", QStringLiteral("Farmaci"));
+    act(GestioneFarm1, farm, "GestioneFarm1", QStringLiteral("Gestione"), &TFormMain::FarmaciClick);
+    act(CheckList1, farm, "CheckList1", QStringLiteral("CheckList"), &TFormMain::CheckListClick);
+    act(ScadenzeFarmaci1, farm, "ScadenzeFarmaci1", QStringLiteral("Scadenze Farmaci"), &TFormMain::ScadenzeCheckClick);
+
+    Opzioni1 = menu(nullptr, "Opzioni1", QStringLiteral("Opzioni"));
+    act(ConfigMail1, Opzioni1, "ConfigMail1", QStringLiteral("Config Mail"), &TFormMain::ConfigMailClick);
+    Opzioni1->menuAction()->setVisible(false);
+
+    QMenu *spec = menu(nullptr, "Specialisti1", QStringLiteral("Specialisti"));
+    act(Elenco1, spec, "Elenco1", QStringLiteral("Elenco"), &TFormMain::SpecialistiElencoClick);
+    act(AppuntamentiMenu1, spec, "AppuntamentiMenu1", QStringLiteral("Appuntamenti"), &TFormMain::AppuntamentiClick);
+
+    QMenu *aut = menu(nullptr, "Autoparco1", QStringLiteral("Autoparco"));
+    QMenu *pat = menu(aut, "Patenti1", QStringLiteral("Patenti"));
+    act(GestionePat1, pat, "GestionePat1", QStringLiteral("Gestione"), &TFormMain::PatentiGestioneClick);
+    act(Check1, pat, "Check1", QStringLiteral("Check"), &TFormMain::Check1Click);
+    act(MezziMenu1, aut, "MezziMenu1", QStringLiteral("Mezzi "), &TFormMain::AutoparcoMezziClick);
+    act(Standby1, aut, "Standby1", QStringLiteral("Stand-by"), &TFormMain::StandbyClick);
+}
+
+// ---------------------------------------------------------------- login state
+
+void TFormMain::updateCaption()
+{
+    setWindowTitle(m_userId > 0 ? kCaption + QLatin1Char(' ') + m_userName : kCaption);
+}
+
+void TFormMain::setLoggedIn(qint64 id, qint64 livello, const QString &nome)
+{
+    m_userId = id;
+    m_livello = livello;
+    m_userName = nome;
+    Login1->setText(QStringLiteral("Logout"));
+    if (m_areaDigit == 9) Opzioni1->menuAction()->setVisible(true);
+    updateCaption();
+}
+
+void TFormMain::setLoggedOut()
+{
+    m_userName.clear();
+    Login1->setText(QStringLiteral("Login"));
+    updateCaption();
+}
+
+void TFormMain::silentLogin()
+{
+    m_userId = -1;
+    m_areaDigit = -1;
+    Query q(kDB);
+    q.add(QStringLiteral("select password,ID,LivelloF+(LivelloM*10)+(LivelloS*100)+(LivelloV*1000)+(LivelloA*10000)+(LivelloP*100000) Livello,Nome from volontari where UPPER(utente)=UPPER(:UTT)"));
+    q.bindText(QStringLiteral("UTT"), env::userName().trimmed());
+    q.open();
+    if (q.isEmpty()) {
+        setLoggedOut();
+    } else {
+        const qint64 id = q.integer(QStringLiteral("ID"));
+        const qint64 lv = q.integer(QStringLiteral("Livello"));
+        const QString nome = q.str(QStringLiteral("Nome"));
+        q.close();
+        m_areaDigit = levelDigit(lv, DigitMedicines);
+        setLoggedIn(id, lv, nome);
+        if (m_areaDigit >= 6) {
+            m_autoSend = true;
+            guard([this] { ScadenzeCheckClick(); });
+            m_autoSend = false;
+        }
+    }
+    q.close();
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::loginDialog(int k)
+{
+    TFoLogin dlg(this);
+    showModal(&dlg);
+    m_userId = dlg.userId();
+    m_livello = dlg.livello();
+    m_areaDigit = levelDigit(m_livello, k);
+    if (m_userId > 0)
+        setLoggedIn(m_userId, m_livello, dlg.nome());
+    else
+        setLoggedOut();
+}
+
+void TFormMain::logout()
+{
+    m_userId = -1;
+    m_areaDigit = -1;
+    m_livello = 0;
+    Opzioni1->menuAction()->setVisible(false);
+    setLoggedOut();
+}
+
+void TFormMain::Login1Click()
+{
+    if (m_userId > 0) logout();
+    else loginDialog(DigitServices);
+}
+
+bool TFormMain::needLogin(int k)
+{
+    if (m_userId <= 0) loginDialog(k);
+    return m_userId > 0;
+}
+
+int TFormMain::takeDigit(int k)
+{
+    m_areaDigit = levelDigit(m_livello, k);
+    return m_areaDigit;
+}
+
+void TFormMain::opened(const QString &windowClass) { Q_EMIT entryOpened(windowClass); }
+
+// ---------------------------------------------------------------- entries
+// Each entry: login when its column names a digit, the digit rule, the window, and the
+// shared connection closed afterwards where the entry says so.
+
+void TFormMain::MarcatempoClick()
+{
+    opened(QStringLiteral("TFoPresenze"));
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::FarmaciClick()
+{
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    if (!needLogin(DigitMedicines)) return;
+    if (takeDigit(DigitMedicines) < 6) opened(QStringLiteral("TFoScarichi"));
+    else opened(QStringLiteral("TFarmaci"));
+}
+
+void TFormMain::MezziClick()
+{
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    if (!needLogin(DigitVehicles)) return;
+    if (takeDigit(DigitVehicles) >= 6) opened(QStringLiteral("TFoAutop"));
+}
+
+void TFormMain::ServiziSanitarioClick()
+{
+    if (!needLogin(DigitServices)) return;
+    if (takeDigit(DigitServices) < 6) return;
+    opened(QStringLiteral("TFoElenco"));
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::ServiziSocialiClick()
+{
+    if (!needLogin(DigitServices)) return;
+    if (takeDigit(DigitServices) < 6) return;
+    opened(QStringLiteral("TFoElenco"));
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::ServiziGiornalieriClick()
+{
+    takeDigit(DigitVehicles);
+    opened(QStringLiteral("TFoGiorno"));
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::EventiClick()
+{
+    if (!needLogin(DigitServices)) return;
+    if (takeDigit(DigitServices) < 6) return;
+    opened(QStringLiteral("TFoEleEve"));
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::AppuntamentiClick() { opened(QStringLiteral("TFoEleApp")); }
+
+void TFormMain::VolontariClick()
+{
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    if (!needLogin(DigitVolunteers)) return;
+    if (takeDigit(DigitVolunteers) < 8) opened(QStringLiteral("TFoVolontario"));
+    else opened(QStringLiteral("TFoEleVds"));
+}
+
+void TFormMain::CorsiClick()
+{
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    if (!needLogin(DigitActivities)) return;
+    if (takeDigit(DigitActivities) >= 8) opened(QStringLiteral("TFoEleAtt"));
+}
+
+void TFormMain::TurniClick() { opened(QStringLiteral("TFoOrari")); }
+
+void TFormMain::AssegnazioneClick()
+{
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    if (!needLogin(DigitServices)) return;
+    if (takeDigit(DigitServices) < 8) opened(QStringLiteral("TFoVolontario"));
+    else opened(QStringLiteral("TFoTurni"));
+}
+
+void TFormMain::NotizieClick()
+{
+    if (!needLogin(DigitServices)) return;
+    if (takeDigit(DigitServices) < 8) return;
+    opened(QStringLiteral("TFoNotizie"));
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::StatisticheClick()
+{
+    if (!needLogin(DigitServices)) return;
+    if (takeDigit(DigitServices) < 8) return;
+    opened(QStringLiteral("TFoStat"));
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::DonatoriGestioneClick()
+{
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    if (!needLogin(DigitDonors)) return;
+    if (takeDigit(DigitDonors) >= 8) opened(QStringLiteral("TFoEleDon"));
+}
+
+void TFormMain::DonatoriReportClick()
+{
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    if (!needLogin(DigitDonors)) return;
+    if (takeDigit(DigitDonors) >= 8) opened(QStringLiteral("TFoRepDon"));
+}
+
+void TFormMain::CheckListClick() { opened(QStringLiteral("TFoCheck")); }
+
+void TFormMain::ScadenzeCheckClick()
+{
+    // The medicines expiry notice (manual from the menu, automatic at start-up).
+    opened(QStringLiteral("TFoScCheck"));
+}
+
+void TFormMain::ConfigMailClick()
+{
+    if (m_userId <= 0) return;
+    if (takeDigit(DigitServices) < 8) return;
+    opened(QStringLiteral("TFoNotizie"));
+    vlm::disconnect(kDB);
+}
+
+void TFormMain::SpecialistiElencoClick() { opened(QStringLiteral("TFoMedici")); }
+
+void TFormMain::PatentiGestioneClick() { opened(QStringLiteral("TFoPatenti")); }
+
+void TFormMain::Check1Click() { opened(QStringLiteral("TFoScCheck")); }
+
+void TFormMain::AutoparcoMezziClick() { opened(QStringLiteral("TFoMezzi")); }
+
+void TFormMain::StandbyClick() { opened(QStringLiteral("TFoStandby")); }
+
+void TFormMain::Button1Click() { opened(QStringLiteral("TFoProt")); }

@@ -1,0 +1,23 @@
+// Precompiled header: the Qt headers nearly every window includes.
+#pragma once
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+#include <QtCore/QVariant>
+#include <QtCore/QDate>
+#include <QtCore/QDateTime>
+#include <QtCore/QList>
+#include <QtCore/QHash>
+#include <QtCore/QObject>
+#include <QtCore/QPointer>
+#include <QtWidgets/QWidget>
+#include <QtWidgets/QDialog>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QMessageBox>
+#include <QtWidgets/QTableView>
+#include <functional>
+#include <memory>
+#include <stdexcept>
