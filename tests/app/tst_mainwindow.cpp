@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 
 using vlmtest::Answerer;
