@@ -1,0 +1,19 @@
+-- News board and document register.
+
+CREATE TABLE Notizie (
+  ID INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  Data DATE NULL DEFAULT NULL,
+  Notizia TEXT NOT NULL DEFAULT '',
+  KEY ix_notizie_data (Data)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
+
+-- Registered documents. FILE keeps the attached file byte for byte.
+CREATE TABLE Protocollo (
+  ID INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  DATAREG DATE NULL DEFAULT NULL,
+  TITOLO VARCHAR(255) NOT NULL DEFAULT '',
+  OPERATORE VARCHAR(150) NOT NULL DEFAULT '',
+  NOMEFILE VARCHAR(100) NOT NULL DEFAULT '',
+  `FILE` LONGBLOB NULL DEFAULT NULL,
+  KEY ix_protocollo_datareg (DATAREG)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
