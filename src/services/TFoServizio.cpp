@@ -218,8 +218,9 @@ void TFoServizio::build()
 
     // The resource check runs on every change the user makes: a pick from the list or typing.
     auto check2 = [this](DropDownBox *c, const QString &tipo) {
-        on(c, &QComboBox::textActivated, this, [this, tipo](const QString &t) { RisorsaLibera(tipo, t); });
-        on(c->lineEdit(), &QLineEdit::textEdited, this, [this, tipo](const QString &t) { RisorsaLibera(tipo, t); });
+        connect(c, &QComboBox::textActivated, this, [this, tipo](const QString &t) { guard([&] { RisorsaLibera(tipo, t); }); });
+        connect(c->lineEdit(), &QLineEdit::textEdited, this,
+                [this, tipo](const QString &t) { guard([&] { RisorsaLibera(tipo, t); }); });
     };
     check2(ComboBox1, QStringLiteral("M"));
     for (DropDownBox *c : {ComboBox2, ComboBox3, ComboBox4, ComboBox7}) check2(c, QStringLiteral("V"));

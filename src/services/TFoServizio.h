@@ -65,6 +65,7 @@ protected:
 private:
     void build();
     void layoutSociale();
+    void printSheet();
     void sendCrewMails();
 
     qint64 m_id = 0;
