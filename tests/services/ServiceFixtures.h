@@ -25,7 +25,11 @@ struct Row {
     QString tipo = QStringLiteral("");
 };
 
-inline QString sqlText(const QString &s) { return s.isNull() ? QStringLiteral("NULL") : QLatin1Char('\'') + s + QLatin1Char('\''); }
+inline QString sqlText(const QString &s)
+{
+    if (s.isNull()) return QStringLiteral("NULL");
+    return QLatin1Char('\'') + QString(s).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
 
 // Stores a service and returns its key.
 inline qint64 addService(const Row &r)
