@@ -3,6 +3,9 @@
 #include "app/Pictures.h"
 #include "app/TFoLogin.h"
 #include "core/AccessLevel.h"
+#include "notices/TFoNotizie.h"
+#include "notices/TFoProt.h"
+#include "notices/TFoStat.h"
 #include "platform/Db.h"
 #include "platform/Dialogs.h"
 #include "platform/Env.h"
@@ -337,16 +340,20 @@ void TFormMain::NotizieClick()
 {
     if (!needLogin(DigitServices)) return;
     if (takeDigit(DigitServices) < 8) return;
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     opened(QStringLiteral("TFoNotizie"));
-    vlm::disconnect(kDB);
+    auto w = std::make_unique<TFoNotizie>(this);
+    showModal(w.get());
 }
 
 void TFormMain::StatisticheClick()
 {
     if (!needLogin(DigitServices)) return;
     if (takeDigit(DigitServices) < 8) return;
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     opened(QStringLiteral("TFoStat"));
-    vlm::disconnect(kDB);
+    auto w = std::make_unique<TFoStat>(this);
+    showModal(w.get());
 }
 
 void TFormMain::DonatoriGestioneClick()
@@ -375,8 +382,10 @@ void TFormMain::ConfigMailClick()
 {
     if (m_userId <= 0) return;
     if (takeDigit(DigitServices) < 8) return;
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     opened(QStringLiteral("TFoNotizie"));
-    vlm::disconnect(kDB);
+    auto w = std::make_unique<TFoNotizie>(this);
+    showModal(w.get());
 }
 
 void TFormMain::SpecialistiElencoClick() { opened(QStringLiteral("TFoMedici")); }
@@ -389,4 +398,12 @@ void TFormMain::AutoparcoMezziClick() { opened(QStringLiteral("TFoMezzi")); }
 
 void TFormMain::StandbyClick() { opened(QStringLiteral("TFoStandby")); }
 
-void TFormMain::Button1Click() { opened(QStringLiteral("TFoProt")); }
+void TFormMain::Button1Click()
+{
+    // The document register is created once and lives as long as the main window.
+    if (!m_prot) m_prot = new TFoProt(this);
+    auto *prot = static_cast<TFoProt *>(m_prot);
+    prot->setOperatore(windowTitle());
+    opened(QStringLiteral("TFoProt"));
+    showModal(prot);
+}
