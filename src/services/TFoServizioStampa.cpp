@@ -5,6 +5,7 @@
 #include "platform/Convert.h"
 #include "platform/Db.h"
 #include "platform/MaskEdit.h"
+#include "reports/TQR1.h"
 #include "services/Controls.h"
 
 #include <QCheckBox>
@@ -121,4 +122,27 @@ void TFoServizio::sendCrewMails()
     q.close();
 }
 
-void TFoServizio::printSheet() {}
+void TFoServizio::printSheet()
+{
+    TQR1 sheet(this);
+    Query &q = *sheet.Query1;
+    q.bindInt(QStringLiteral("IDS"), m_id);
+    q.open();
+    const bool riga = !q.isEmpty();
+    const auto si = [&](const char *col) { return riga && q.str(QString::fromLatin1(col)) == QLatin1String("Y"); };
+    sheet.QRLabel30->setText(si("pzcammina") ? QStringLiteral("CAMMINA ") : QStringLiteral(" "));
+    QString portare;
+    if (si("portantina")) portare += QStringLiteral("PORTANTINA ");
+    if (si("barella")) portare += QStringLiteral("BARELLA ");
+    if (si("seggiolina")) portare += QStringLiteral("SEGGIOLINA ");
+    sheet.QRLabel31->setText(portare);
+    sheet.setQuery(&q);
+    if (sociale()) {
+        sheet.ChildBand1->setEnabled(false);
+        sheet.DetailBand1->setHeight(900);
+        sheet.QRShape1->setHeight(500);
+        sheet.QRDBText20->setHeight(492);
+    }
+    sheet.preview(this);
+    q.close();
+}
