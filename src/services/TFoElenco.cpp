@@ -75,6 +75,7 @@ TFoElenco::TFoElenco(QWidget *parent) : QDialog(parent), m_table(new GridTable),
                          {QStringLiteral("AUTISTA"), QStringLiteral("VOLONTARIO1"), 200}});
     m_model->setColorFn([this](int row, const QString &field, int role) { return cellColor(row, field, role); });
     SG1->setGridModel(m_model);
+    SG1->horizontalHeader()->setStretchLastSection(true);
 
     Button1 = new QPushButton(QStringLiteral(" + "), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -113,6 +114,7 @@ void TFoElenco::resizeEvent(QResizeEvent *e)
     f.setPointSize(qMax(1, SG1->height() / 44));
     SG1->setFont(f);
     SG1->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 6);
+    SG1->resizeColumnsToContents();
 }
 
 void TFoElenco::showEvent(QShowEvent *e)
@@ -191,6 +193,7 @@ void TFoElenco::CarElenco()
     q.close();
     vlm::disconnect(kDb2);
     m_model->refresh();
+    SG1->resizeColumnsToContents();
     if (m_table->rowCount() > 0) SG1->setCurrentRow(0);
 }
 

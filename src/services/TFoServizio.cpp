@@ -54,7 +54,7 @@ TFoServizio::~TFoServizio() { vlm::disconnect(kDb3); }
 
 void TFoServizio::build()
 {
-    setFixedSize(1000, 470);
+    setFixedSize(1090, 470);
 
     auto label = [this](const QString &text, int x, int y, int w, const char *name = nullptr) {
         auto *l = new QLabel(text, this);
@@ -95,52 +95,52 @@ void TFoServizio::build()
     Label4->setGeometry(150, 19, 100, 18);
     Label25 = new QLabel(this);
     Label25->setObjectName(QStringLiteral("Label25"));
-    Label25->setGeometry(780, 8, 196, 32);
+    Label25->setGeometry(870, 8, 196, 32);
     Label25->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont big = Label25->font();
     big.setPointSize(16);
     big.setBold(true);
     Label25->setFont(big);
-    label(QStringLiteral("Servizio N°"), 700, 16, 80);
+    label(QStringLiteral("Servizio N°"), 790, 16, 80);
 
     label(QStringLiteral("Data Servizio:"), 32, 48, 112);
     MaskEdit1 = mask("MaskEdit1", dateMask, 150, 48, 90);
-    LabelOrarioVisita = label(QStringLiteral("Orario Visita"), 256, 48, 84, "LabelOrarioVisita");
-    MaskEdit4 = mask("MaskEdit4", timeMask, 344, 48, 56);
-    label(QStringLiteral("Partenza "), 416, 48, 64);
-    MaskEdit2 = mask("MaskEdit2", timeMask, 484, 48, 56);
-    label(QStringLiteral("Durata"), 556, 48, 50);
-    MaskEdit3 = mask("MaskEdit3", timeMask, 610, 48, 56);
+    LabelOrarioVisita = label(QStringLiteral("Orario Visita"), 256, 48, 90, "LabelOrarioVisita");
+    MaskEdit4 = mask("MaskEdit4", timeMask, 350, 48, 60);
+    label(QStringLiteral("Partenza "), 426, 48, 64);
+    MaskEdit2 = mask("MaskEdit2", timeMask, 494, 48, 60);
+    label(QStringLiteral("Durata"), 570, 48, 50);
+    MaskEdit3 = mask("MaskEdit3", timeMask, 624, 48, 60);
 
     label(QStringLiteral("Cognome"), 32, 80, 112);
-    Edit1 = edit("Edit1", 150, 80, 200);
-    label(QStringLiteral("Nome:"), 366, 80, 50);
-    Edit4 = edit("Edit4", 420, 80, 246);
+    Edit1 = edit("Edit1", 150, 80, 240);
+    label(QStringLiteral("Nome:"), 406, 80, 50);
+    Edit4 = edit("Edit4", 460, 80, 300);
 
     label(QStringLiteral("Telefono"), 32, 112, 112);
-    Edit8 = edit("Edit8", 150, 112, 130);
-    label(QStringLiteral("NRE"), 296, 112, 40);
-    Edit10 = edit("Edit10", 340, 112, 150);
-    label(QStringLiteral("Personale :"), 506, 112, 80);
-    Edit3 = edit("Edit3", 590, 112, 40);
+    Edit8 = edit("Edit8", 150, 112, 140);
+    label(QStringLiteral("NRE"), 306, 112, 40);
+    Edit10 = edit("Edit10", 350, 112, 180);
+    label(QStringLiteral("Personale :"), 546, 112, 80);
+    Edit3 = edit("Edit3", 630, 112, 40);
     Edit3->setText(QStringLiteral("2"));
 
     LabelCodiceFiscale = label(QStringLiteral("Codice Fiscale"), 32, 144, 112, "LabelCodiceFiscale");
     MaskEdit5 = mask("MaskEdit5", QStringLiteral(">LLLLLL00L00L000L"), 150, 144, 150);
-    LabelCampanello = label(QStringLiteral("Cognome Campanello"), 316, 144, 124, "LabelCampanello");
-    Edit5 = edit("Edit5", 440, 144, 226);
+    LabelCampanello = label(QStringLiteral("Cognome Campanello"), 316, 144, 140, "LabelCampanello");
+    Edit5 = edit("Edit5", 460, 144, 300);
 
     label(QStringLiteral("Indirizzo"), 32, 176, 112);
-    Edit2 = edit("Edit2", 150, 176, 220);
-    label(QStringLiteral("Comune "), 382, 176, 56);
-    Edit6 = edit("Edit6", 440, 176, 130);
-    label(QStringLiteral("Piano"), 580, 176, 40);
-    Edit7 = edit("Edit7", 622, 176, 44);
+    Edit2 = edit("Edit2", 150, 176, 260);
+    label(QStringLiteral("Comune "), 422, 176, 60);
+    Edit6 = edit("Edit6", 484, 176, 160);
+    label(QStringLiteral("Piano"), 656, 176, 40);
+    Edit7 = edit("Edit7", 700, 176, 60);
 
     LabelPartenzaLuogo = label(QStringLiteral("Partenza"), 32, 208, 112, "LabelPartenzaLuogo");
-    ComboBox8 = combo("ComboBox8", 150, 208, 200);
-    LabelDestinazione = label(QStringLiteral("Destinazione"), 366, 208, 84, "LabelDestinazione");
-    ComboBox5 = combo("ComboBox5", 452, 208, 214);
+    ComboBox8 = combo("ComboBox8", 150, 208, 270);
+    LabelDestinazione = label(QStringLiteral("Destinazione"), 436, 208, 90, "LabelDestinazione");
+    ComboBox5 = combo("ComboBox5", 530, 208, 230);
 
     CheckBox2 = check("CheckBox2", QStringLiteral("Cammina"), 32, 240, 90);
     LabelPeso = label(QStringLiteral("Peso"), 130, 240, 36, "LabelPeso");
@@ -151,11 +151,11 @@ void TFoServizio::build()
     CheckBox4 = check("CheckBox4", QStringLiteral("Barella"), 528, 240, 90);
 
     LabelServizio = label(QStringLiteral("Servizio"), 32, 272, 112, "LabelServizio");
-    ComboBox9 = combo("ComboBox9", 150, 272, 200);
+    ComboBox9 = combo("ComboBox9", 150, 272, 270);
     ComboBox9->addItems({QStringLiteral("VISITA OCULISTICA"), QStringLiteral("DIMISSIONE"), QStringLiteral("RICOVERO")});
     ComboBox9->setCurrentIndex(-1);
-    LabelTipoMezzo = label(QStringLiteral("Tipo Mezzo"), 366, 272, 84, "LabelTipoMezzo");
-    ComboBox6 = combo("ComboBox6", 452, 272, 214);
+    LabelTipoMezzo = label(QStringLiteral("Tipo Mezzo"), 436, 272, 90, "LabelTipoMezzo");
+    ComboBox6 = combo("ComboBox6", 530, 272, 230);
     ComboBox6->addItems({QStringLiteral("AUTO"), QStringLiteral("AMB. ORD."), QStringLiteral("AMB. EMER."),
                          QStringLiteral("PULMINO"), QStringLiteral("MEZZO ATTR.")});
     ComboBox6->setCurrentIndex(-1);
@@ -163,7 +163,7 @@ void TFoServizio::build()
     label(QStringLiteral("Note:"), 32, 304, 112);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(150, 304, 516, 96);
+    Memo1->setGeometry(150, 304, 610, 96);
     MemoM = new QPlainTextEdit(this);
     MemoM->setObjectName(QStringLiteral("MemoM"));
     MemoM->setVisible(false);
@@ -171,28 +171,28 @@ void TFoServizio::build()
     // Vehicle and crew, in a fixed-pitch bold font.
     QFont crew = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     crew.setBold(true);
-    label(QStringLiteral("Mezzo:"), 700, 48, 64);
-    ComboBox1 = combo("ComboBox1", 768, 48, 216);
-    label(QStringLiteral("Autista:"), 700, 80, 64);
-    ComboBox2 = combo("ComboBox2", 768, 80, 216);
-    label(QStringLiteral("Socc. 1"), 700, 112, 64);
-    ComboBox3 = combo("ComboBox3", 768, 112, 216);
-    label(QStringLiteral("Socc. 2"), 700, 144, 64);
-    ComboBox4 = combo("ComboBox4", 768, 144, 216);
-    label(QStringLiteral("Socc. 3"), 700, 176, 64);
-    ComboBox7 = combo("ComboBox7", 768, 176, 216);
+    label(QStringLiteral("Mezzo:"), 790, 48, 64);
+    ComboBox1 = combo("ComboBox1", 858, 48, 216);
+    label(QStringLiteral("Autista:"), 790, 80, 64);
+    ComboBox2 = combo("ComboBox2", 858, 80, 216);
+    label(QStringLiteral("Socc. 1"), 790, 112, 64);
+    ComboBox3 = combo("ComboBox3", 858, 112, 216);
+    label(QStringLiteral("Socc. 2"), 790, 144, 64);
+    ComboBox4 = combo("ComboBox4", 858, 144, 216);
+    label(QStringLiteral("Socc. 3"), 790, 176, 64);
+    ComboBox7 = combo("ComboBox7", 858, 176, 216);
     for (DropDownBox *c : {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox7}) c->setFont(crew);
 
     auto radio = [this](const char *name, const QString &text, int y) {
         auto *r = new QRadioButton(text, this);
         r->setObjectName(QString::fromLatin1(name));
-        r->setGeometry(768, y, 216, 24);
+        r->setGeometry(858, y, 216, 24);
         return r;
     };
     RadioButton1 = radio("RadioButton1", QStringLiteral("Sociale"), 216);
     RadioButton4 = radio("RadioButton4", QStringLiteral("Servizio Privato"), 240);
     RadioButton5 = radio("RadioButton5", QStringLiteral("Servizio In convenzione"), 264);
-    CheckBox1 = check("CheckBox1", QStringLiteral("Invio Mail "), 768, 304, 150);
+    CheckBox1 = check("CheckBox1", QStringLiteral("Invio Mail "), 858, 304, 150);
     CheckBox1->setChecked(true);
 
     auto button = [this](const char *name, const QString &text, int x) {
@@ -205,8 +205,8 @@ void TFoServizio::build()
     Button4 = button("Button4", QStringLiteral("Tempi"), 32);
     Button3 = button("Button3", QStringLiteral("Copia"), 154);
     Button5 = button("Button5", QStringLiteral("Ripetibili"), 276);
-    Button1 = button("Button1", QStringLiteral("Salva"), 746);
-    Button2 = button("Button2", QStringLiteral("Stampa"), 874);
+    Button1 = button("Button1", QStringLiteral("Salva"), 836);
+    Button2 = button("Button2", QStringLiteral("Stampa"), 964);
 
     on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     on(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
