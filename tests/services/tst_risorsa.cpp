@@ -148,6 +148,12 @@ void TstRisorsa::unknownOrEmptyResourceStopsQuietly()
     QCOMPARE(vlm::RisorsaLibera(QStringLiteral("Db3"), QStringLiteral("V"), QStringLiteral(" Rossi Mario "), s),
              QStringLiteral("No"));  // trimmed for the look-up
     QCOMPARE(a.messages().size(), 1);
+    // An empty date box finds nothing and raises nothing.
+    a.clear();
+    QCOMPARE(vlm::RisorsaLibera(QStringLiteral("Db3"), QStringLiteral("V"), QStringLiteral("Rossi Mario"),
+                                {QStringLiteral("  /  /    "), QStringLiteral("09:00"), QStringLiteral("01:00"), 0}),
+             QString());
+    QVERIFY(a.messages().isEmpty());
 }
 
 QTEST_MAIN(TstRisorsa)
