@@ -31,9 +31,9 @@ TFormMain::TFormMain(QWidget *parent) : QMainWindow(parent)
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Panel1"));
     setCentralWidget(central);
-    setFixedSize(881, 345 + menuBar()->sizeHint().height());
     buildButtons();
     buildMenu();
+    setFixedSize(881, 345 + menuBar()->sizeHint().height());
     setLoggedOut();
 
     // Start-up: the silent login; an error leaves nobody logged in.

@@ -1,6 +1,7 @@
 #include "platform/Env.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <QStandardPaths>
 #include <QtGlobal>
@@ -14,6 +15,7 @@ QString userName()
     QString u = var("USERNAME");
     if (u.trimmed().isEmpty()) u = var("USER");
     if (u.trimmed().isEmpty()) u = var("LOGNAME");
+    if (u.trimmed().isEmpty()) u = QFileInfo(QDir::homePath()).owner();  // the account itself
     return u;
 }
 

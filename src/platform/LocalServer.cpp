@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -69,7 +70,9 @@ void LocalServer::start()
     QDir().mkpath(m_base);
     QFile::setPermissions(m_base, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString data = m_base + QStringLiteral("/data");
-    const QString user = qEnvironmentVariable("USER", env::userName());
+    // The account the server runs as: the owner of its own folder, that is whoever runs the program.
+    QString user = QFileInfo(m_base).owner();
+    if (user.isEmpty()) user = qEnvironmentVariable("USER", env::userName());
 
     if (!answers()) {
         if (!QDir(data + QStringLiteral("/mysql")).exists()) {

@@ -257,7 +257,9 @@ double Report::bandHeight(const Band &b, int row) const
         QFontMetricsF fm(it->font(), &measureDevice());
         const double need =
             fm.boundingRect(QRectF(0, 0, it->rect().width(), 1e6), textFlags(*it), text).height();
-        h = std::max(h, it->rect().top() + std::max(it->rect().height(), need));
+        // The band grows with the item and keeps the room it had below it.
+        const double below = std::max(0.0, b.height() - it->rect().bottom());
+        h = std::max(h, it->rect().top() + std::max(it->rect().height(), need) + below);
     }
     return h;
 }

@@ -54,17 +54,22 @@ void writeFile(const QString &path, const QByteArray &b)
 }
 
 // Answers the next file-open dialog with a path (an empty path cancels it).
-void pickFile(Answerer &a, const QString &path)
+void pickFile(Answerer &a, const QString &path, bool goneBeforeReading = false)
 {
-    a.onDialog(QStringLiteral("OpenDialog1"), [path](QWidget *w) {
+    a.onDialog(QStringLiteral("OpenDialog1"), [path, goneBeforeReading](QWidget *w) {
         auto *d = static_cast<QFileDialog *>(w);
         if (path.isEmpty()) {
             d->reject();
             return;
         }
+        // The file name typed into the dialog's name box, as a user would.
+        const QString abs = QFileInfo(path).absoluteFilePath();
         d->setDirectory(QFileInfo(path).absolutePath());
-        d->selectFile(QFileInfo(path).fileName());
+        auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(abs);
         static_cast<QDialog *>(d)->accept();  // QFileDialog::accept, through the virtual call
+        if (goneBeforeReading) QFile::remove(path);
     });
 }
 
@@ -347,8 +352,8 @@ void TstNotices::extractionErrors()
     QVERIFY(a.messages()[1].text.contains(QStringLiteral("doc.txt")));
     QVERIFY(!QFileInfo::exists(missing));
 
-    // A file that cannot be read (its reading fails whatever the rights): the error, no change.
-    pickFile(a, QStringLiteral("/proc/self/mem"));
+    // A file that cannot be read (gone after it was chosen): the error, no change.
+    pickFile(a, dir.filePath(QStringLiteral("fuori.txt")), true);
     clickRow(w.DBGrid1, 1);
     w.Button1->click();
     QCOMPARE(a.dialogsSeen().last(), QStringLiteral("OpenDialog1"));

@@ -53,10 +53,12 @@ void Answerer::poll()
             if (m_busy.contains(w)) return;
             m_dialogs << (name.isEmpty() ? cls : name);
             m_busy.insert(w);
-            QPointer<QWidget> guard(w);
-            fn(w);
-            if (guard) m_busy.remove(w);
-            else m_busy.remove(w);
+            // Run the handler outside this timer's slot: a timer does not fire again while
+            // its own slot runs, and the handler may open message boxes to be answered.
+            QTimer::singleShot(0, this, [this, fn, w] {
+                fn(w);
+                m_busy.remove(w);
+            });
             return;
         }
     }
