@@ -10,6 +10,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Env.h"
 #include "platform/Guard.h"
+#include "services/Controls.h"
+#include "services/TFoElenco.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -270,6 +272,11 @@ void TFormMain::ServiziSanitarioClick()
     if (!needLogin(DigitServices)) return;
     if (takeDigit(DigitServices) < 6) return;
     opened(QStringLiteral("TFoElenco"));
+    {
+        std::unique_ptr<TFoElenco> f(new TFoElenco(this));
+        f->setWindowTitle(QStringLiteral("Servizi Sanitari"));
+        showModal(f.get());
+    }
     vlm::disconnect(kDB);
 }
 
@@ -278,6 +285,12 @@ void TFormMain::ServiziSocialiClick()
     if (!needLogin(DigitServices)) return;
     if (takeDigit(DigitServices) < 6) return;
     opened(QStringLiteral("TFoElenco"));
+    {
+        std::unique_ptr<TFoElenco> f(new TFoElenco(this));
+        f->CheckBox2->setCheckState(Qt::Checked);
+        f->setWindowTitle(QStringLiteral("Servizi Sociali"));
+        showModal(f.get());
+    }
     vlm::disconnect(kDB);
 }
 

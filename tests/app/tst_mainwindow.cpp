@@ -307,8 +307,10 @@ void TstMainWindow::servicesEntryAsksLoginAndDisconnects()
     QCOMPARE(o.all(), QStringList{QStringLiteral("TFoGiorno")});
     // A good login opens the list.
     typeLogin(a, QStringLiteral("anna"), QStringLiteral("pw"));
+    a.onDialog(QStringLiteral("TFoElenco"), [](QWidget *d) { static_cast<QDialog *>(d)->reject(); });
     w.BtnSanitario->click();
     QCOMPARE(o.all().last(), QStringLiteral("TFoElenco"));
+    QCOMPARE(a.dialogsSeen().last(), QStringLiteral("TFoElenco"));
     QCOMPARE(w.areaDigit(), 6);
     QVERIFY(!vlm::isConnected(QStringLiteral("DB")));
 }
@@ -329,7 +331,10 @@ void TstMainWindow::patentiGetsLastDigit()
     qputenv("USERNAME", "anna");
     TFormMain w;
     QCOMPARE(w.areaDigit(), 2);
+    Answerer a;
+    a.onDialog(QStringLiteral("TFoElenco"), [](QWidget *d) { static_cast<QDialog *>(d)->reject(); });
     w.BtnSanitario->click();
+    QCOMPARE(a.dialogsSeen(), QStringList{QStringLiteral("TFoElenco")});
     QCOMPARE(w.areaDigit(), 7);  // what "Gestione" of the licences is given next
 }
 
