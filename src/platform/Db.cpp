@@ -38,6 +38,19 @@ const DbConfig &alias() { return aliasRef(); }
 
 // ---------------------------------------------------------------- connections
 
+// Queries still reading from a connection's cursor, by connection name.
+static QMultiHash<QString, Query *> &liveQueries()
+{
+    static QMultiHash<QString, Query *> live;
+    return live;
+}
+
+static void materializeQueries(const QString &name)
+{
+    const QList<Query *> qs = liveQueries().values(name.toUpper());
+    for (Query *q : qs) q->materialize();
+}
+
 static QString qtName(const QString &name) { return QStringLiteral("vlm:") + name.toUpper(); }
 
 QSqlDatabase connection(const QString &name)
@@ -68,6 +81,7 @@ void disconnect(const QString &name)
 {
     const QString qn = qtName(name);
     if (!QSqlDatabase::contains(qn)) return;
+    materializeQueries(name);
     QSqlDatabase db = QSqlDatabase::database(qn, false);
     if (db.isOpen()) db.close();
 }
@@ -80,6 +94,7 @@ bool isConnected(const QString &name)
 
 void disconnectAll()
 {
+    for (Query *q : liveQueries().values()) q->materialize();
     const QStringList names = QSqlDatabase::connectionNames();
     for (const QString &qn : names) {
         if (!qn.startsWith(QStringLiteral("vlm:"))) continue;
@@ -167,7 +182,7 @@ QString positional(const QString &sql, QStringList *names)
 }  // namespace
 
 Query::Query(QString connectionName) : m_conn(std::move(connectionName)) {}
-Query::~Query() = default;
+Query::~Query() { close(); }
 
 void Query::clear()
 {
@@ -263,6 +278,7 @@ void Query::run(bool reading)
     if (reading || m_q->isSelect()) {
         const QSqlRecord rec = m_q->record();
         m_columns.clear();
+        m_index.clear();
         QHash<QString, int> seen;
         for (int i = 0; i < rec.count(); ++i) {
             // Duplicate names in a join: the first keeps the name, the others get _1, _2...
@@ -271,15 +287,17 @@ void Query::run(bool reading)
             seen[key] = k + 1;
             if (k > 0) key += QStringLiteral("_%1").arg(k);
             m_columns.append(key);
+            m_index.insert(key, i);
         }
-        while (m_q->next()) {
-            QHash<QString, QVariant> row;
-            row.reserve(m_columns.size());
-            for (int i = 0; i < m_columns.size(); ++i) row.insert(m_columns[i], m_q->value(i));
-            m_rows.append(std::move(row));
-        }
+        // The rows are read as the caller moves through them: a wide result of which a
+        // list copies a few columns converts only those.
         m_open = true;
         m_pos = 0;
+        m_size = m_q->size();
+        m_lazy = true;
+        m_atEnd = !m_q->next();
+        liveQueries().insert(m_conn.toUpper(), this);
+        if (m_size < 0) materialize();  // the driver does not know the size: read it all now
     }
 }
 
@@ -293,33 +311,70 @@ int Query::exec()
     return n;
 }
 
+void Query::materialize()
+{
+    if (!m_lazy) return;
+    liveQueries().remove(m_conn.toUpper(), this);
+    m_lazy = false;
+    m_rows.clear();
+    const int n = m_columns.size();
+    if (!m_atEnd && m_q) {
+        do {
+            QList<QVariant> row;
+            row.reserve(n);
+            for (int i = 0; i < n; ++i) row.append(m_q->value(i));
+            m_rows.append(std::move(row));
+        } while (m_q->next());
+    }
+    if (m_size < 0) m_size = m_rows.size();
+    m_pos = 0;
+    m_q.reset();
+}
+
 void Query::close()
 {
+    if (m_lazy) liveQueries().remove(m_conn.toUpper(), this);
+    m_lazy = false;
+    m_atEnd = true;
+    m_size = 0;
     m_q.reset();
     m_rows.clear();
     m_columns.clear();
+    m_index.clear();
     m_pos = -1;
     m_open = false;
 }
 
 bool Query::isOpen() const { return m_open; }
-bool Query::isEmpty() const { return m_rows.isEmpty(); }
-bool Query::eof() const { return m_pos < 0 || m_pos >= m_rows.size(); }
+bool Query::isEmpty() const { return m_size == 0; }
+bool Query::eof() const
+{
+    if (m_lazy) return m_atEnd;
+    return m_pos < 0 || m_pos >= m_rows.size();
+}
 void Query::next()
 {
+    if (m_lazy) {
+        if (!m_atEnd) m_atEnd = !m_q->next();
+        return;
+    }
     if (m_pos >= 0 && m_pos < m_rows.size()) ++m_pos;
 }
-int Query::rowCount() const { return m_rows.size(); }
+int Query::rowCount() const { return m_size; }
 
-bool Query::hasField(const QString &col) const { return m_columns.contains(col.toUpper()); }
+QVariant Query::cell(int index) const { return m_lazy ? m_q->value(index) : m_rows[m_pos][index]; }
+
+bool Query::hasField(const QString &col) const { return m_index.contains(col.toUpper()); }
+
+int Query::fieldIndex(const QString &col) const { return m_index.value(col.toUpper(), -1); }
 
 QVariant Query::current(const QString &col) const
 {
     if (!m_open) throw DbError(QStringLiteral("Operazione non consentita su una query chiusa"));
-    const QString key = col.toUpper();
-    if (!m_columns.contains(key)) throw DbError(QStringLiteral("Campo '%1' non trovato").arg(col));
+    const int i = m_index.value(col.toUpper(), -1);
+    if (i < 0) throw DbError(QStringLiteral("Campo '%1' non trovato").arg(col));
     if (eof()) return QVariant();
-    return m_rows[m_pos].value(key);
+    return cell(i);
 }
 
 QVariant Query::value(const QString &col) const { return current(col); }
@@ -328,7 +383,7 @@ QVariant Query::valueAt(int index) const
 {
     if (!m_open || index < 0 || index >= m_columns.size())
         throw DbError(QStringLiteral("Campo %1 non trovato").arg(index));
-    return eof() ? QVariant() : m_rows[m_pos].value(m_columns[index]);
+    return eof() ? QVariant() : cell(index);
 }
 
 QString Query::str(const QString &col) const

@@ -60,7 +60,7 @@ public:
     Query &operator=(const Query &) = delete;
 
     QString connectionName() const { return m_conn; }
-    void setConnectionName(const QString &c) { m_conn = c; }
+    void setConnectionName(const QString &c) { close(); m_conn = c; }
 
     // SQL.Clear / SQL.Add / SQL.Text
     void clear();
@@ -92,6 +92,7 @@ public:
     int rowCount() const;
 
     bool hasField(const QString &col) const;
+    int fieldIndex(const QString &col) const;  // -1 when the result has no such column
     QVariant value(const QString &col) const;
     QVariant valueAt(int index) const;           // by position in the select list
     QStringList fieldNames() const { return m_columns; }
@@ -102,18 +103,27 @@ public:
     QByteArray bytes(const QString &col) const;
     double number(const QString &col) const;
 
+    // Reads the rest of the result into memory and lets go of the server's cursor; done
+    // by disconnect() so that a query read after its connection closed still has its rows.
+    void materialize();
+
 private:
     QVariant current(const QString &col) const;
+    QVariant cell(int index) const;
     void run(bool reading);
 
     QString m_conn;
     QStringList m_lines;
     QHash<QString, QVariant> m_params;  // key upper-case name
     std::unique_ptr<QSqlQuery> m_q;
-    QList<QHash<QString, QVariant>> m_rows;  // whole result, read forward
+    QList<QList<QVariant>> m_rows;  // whole result, read forward
     QStringList m_columns;
+    QHash<QString, int> m_index;    // upper-case column name -> position
     int m_pos = -1;
+    int m_size = 0;        // rows of the result
     bool m_open = false;
+    bool m_lazy = false;   // rows read from the cursor as the caller moves on
+    bool m_atEnd = true;   // lazy reading: moved past the last row
 };
 
 // Reads a single value: the first column of the first row, or an invalid QVariant.

@@ -131,9 +131,20 @@ void GridTable::sortBy(const QString &field)
 void GridTable::fillFrom(Query &q, const QList<QPair<QString, QString>> &columnToField)
 {
     empty();
+    // Column and field positions are looked up once, not for every row.
+    QList<QPair<int, int>> map;
+    for (const auto &cf : columnToField) {
+        const int c = q.fieldIndex(cf.first);
+        if (c < 0) throw DbError(QStringLiteral("Campo '%1' non trovato").arg(cf.first));
+        const int f = fieldIndex(cf.second);
+        if (f < 0) throw DbError(QStringLiteral("Campo '%1' non trovato").arg(cf.second));
+        map.append({c, f});
+    }
+    m_rows.reserve(q.rowCount());
     for (; !q.eof(); q.next()) {
-        const int r = append();
-        for (const auto &cf : columnToField) set(r, cf.second, q.value(cf.first));
+        QList<QVariant> row(m_fields.size());
+        for (const auto &cf : map) row[cf.second] = convert(q.valueAt(cf.first), m_fields[cf.second]);
+        m_rows.append(std::move(row));
     }
 }
 

@@ -31,6 +31,7 @@ private Q_SLOTS:
     void errorGuardShowsBoxAndKeepsEarlierWork();
     void transactionRollsBack();
     void closingClosedConnectionIsHarmless();
+    void rowsSurviveDisconnect();
     void conversions();
 };
 
@@ -245,6 +246,25 @@ void TstPlatform::closingClosedConnectionIsHarmless()
     QVERIFY(!isConnected(QStringLiteral("Db2")));
     q.open();  // and again after a close
     QCOMPARE(q.integer(QStringLiteral("uno")), 1);
+}
+
+void TstPlatform::rowsSurviveDisconnect()
+{
+    for (int i = 0; i < 5; ++i) TestDb::addPerson(QStringLiteral("Persona %1").arg(i));
+    Query q(QStringLiteral("Db2"));
+    q.add(QStringLiteral("select Nome, ID from volontari order by Nome"));
+    q.open();
+    QCOMPARE(q.rowCount(), 5);
+    QCOMPARE(q.str(QStringLiteral("Nome")), QStringLiteral("Persona 0"));
+    q.next();
+    // The connection closes while the query is half read: the rest is still there.
+    vlm::disconnect(QStringLiteral("Db2"));
+    QStringList rest;
+    for (; !q.eof(); q.next()) rest << q.str(QStringLiteral("NOME"));
+    QCOMPARE(rest, (QStringList{"Persona 1", "Persona 2", "Persona 3", "Persona 4"}));
+    QCOMPARE(q.rowCount(), 5);
+    q.open();  // reconnects
+    QCOMPARE(q.str(QStringLiteral("Nome")), QStringLiteral("Persona 0"));
 }
 
 void TstPlatform::conversions()
