@@ -2,6 +2,7 @@
 
 #include "app/Pictures.h"
 #include "app/TFoLogin.h"
+#include "app/TFoScCheck.h"
 #include "core/AccessLevel.h"
 #include "notices/TFoNotizie.h"
 #include "notices/TFoProt.h"
@@ -376,6 +377,7 @@ void TFormMain::ScadenzeCheckClick()
 {
     // The medicines expiry notice (manual from the menu, automatic at start-up).
     opened(QStringLiteral("TFoScCheck"));
+    medicinesNotice(this, m_autoSend);
 }
 
 void TFormMain::ConfigMailClick()
@@ -392,7 +394,11 @@ void TFormMain::SpecialistiElencoClick() { opened(QStringLiteral("TFoMedici")); 
 
 void TFormMain::PatentiGestioneClick() { opened(QStringLiteral("TFoPatenti")); }
 
-void TFormMain::Check1Click() { opened(QStringLiteral("TFoScCheck")); }
+void TFormMain::Check1Click()
+{
+    opened(QStringLiteral("TFoScCheck"));
+    licencesNotice(this);
+}
 
 void TFormMain::AutoparcoMezziClick() { opened(QStringLiteral("TFoMezzi")); }
 
