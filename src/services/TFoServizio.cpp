@@ -160,7 +160,7 @@ void TFoServizio::build()
                          QStringLiteral("PULMINO"), QStringLiteral("MEZZO ATTR.")});
     ComboBox6->setCurrentIndex(-1);
 
-    label(QStringLiteral("Note:"), 32, 304, 112);
+    LabelNote = label(QStringLiteral("Note:"), 32, 304, 112, "LabelNote");
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(150, 304, 610, 96);
@@ -354,6 +354,7 @@ void TFoServizio::layoutSociale()
     ComboBox6->move(ComboBox6->x(), 208);
     ComboBox9->move(ComboBox9->x(), 208);
     Memo1->setGeometry(Memo1->x(), 248, Memo1->width(), 112);
+    LabelNote->move(LabelNote->x(), Memo1->y() + 3);  // beside the top of its box
 }
 
 void TFoServizio::ComboBox1DropDown()

@@ -45,7 +45,7 @@ public:
 
     // Labels that the social layout hides, renames or moves.
     QLabel *LabelOrarioVisita, *LabelDestinazione, *LabelPartenzaLuogo, *LabelPeso, *LabelDaPortare,
-        *LabelCodiceFiscale, *LabelCampanello, *LabelTipoMezzo, *LabelServizio;
+        *LabelCodiceFiscale, *LabelCampanello, *LabelTipoMezzo, *LabelServizio, *LabelNote;
 
     // Handlers.
     void FormShow();

@@ -315,6 +315,9 @@ void TstServizio::layouts()
     QCOMPARE(soc.ComboBox9->y(), 208);
     QCOMPARE(soc.Memo1->geometry().top(), 248);
     QCOMPARE(soc.Memo1->height(), 112);
+    // The notes label moves with its box and sits beside its top.
+    QCOMPARE(soc.LabelNote->y(), 248 + 3);
+    QCOMPARE(san.LabelNote->y(), san.Memo1->y() + 3);
     // Nothing left visible overlaps another visible control.
     for (TFoServizio *f : {&san, &soc}) {
         QList<QWidget *> vis;
