@@ -75,7 +75,17 @@ QString MaskEdit::text() const
     return t;
 }
 
-void MaskEdit::setText(const QString &t) { QLineEdit::setText(t); }
+void MaskEdit::setText(const QString &t)
+{
+    // A blank in the text is an empty place of the mask, as it reads back from text().
+    if (m_mask.isEmpty() || m_blank == QLatin1Char(' ')) {
+        QLineEdit::setText(t);
+        return;
+    }
+    QString s = t;
+    s.replace(QLatin1Char(' '), m_blank);
+    QLineEdit::setText(s);
+}
 
 bool MaskEdit::isMaskEmpty() const { return QLineEdit::text().remove(QRegularExpression(QStringLiteral("[^\\w]"))).isEmpty(); }
 

@@ -21,6 +21,7 @@ private Q_SLOTS:
 
     void maskTexts_data();
     void maskTexts();
+    void maskSetTextKeepsBlanks();
     void gridTableCutSortEmpty();
     void gridTitleClickSortsAscendingEveryTime();
     void bindingOfEachType();
@@ -59,6 +60,23 @@ void TstPlatform::maskTexts()
     e.home(false);
     QTest::keyClicks(&e, typed);
     QCOMPARE(e.text(), expected);
+}
+
+void TstPlatform::maskSetTextKeepsBlanks()
+{
+    // What text() gives back, setText() takes as it is: a blank stays an empty place.
+    const QList<QPair<QString, QString>> cases = {
+        {QStringLiteral("!90:00;1;_"), QStringLiteral(" 9:05")},
+        {QStringLiteral("!90:00;1;_"), QStringLiteral("09:05")},
+        {QStringLiteral("!90:00;1;_"), QStringLiteral("  :  ")},
+        {QStringLiteral("!99/99/0000;1;_"), QStringLiteral(" 1/ 2/2026")},
+        {QStringLiteral("!99/99/0000;1;_"), QStringLiteral("  /  /    ")},
+    };
+    for (const auto &c : cases) {
+        MaskEdit e(c.first);
+        e.setText(c.second);
+        QCOMPARE(e.text(), c.second);
+    }
 }
 
 void TstPlatform::gridTableCutSortEmpty()
