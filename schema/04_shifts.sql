@@ -49,11 +49,13 @@ CREATE TABLE OrariTurni (
 
 -- Availability. Slot rows: IDV and IDT (OrariTurni.ID). Period rows: IDV,
 -- the dates, the times and the weekday flags (S or N, Monday to Sunday),
--- IDT NULL.
+-- IDT NULL. TIPO tells a period of availability ('Disponibile') from a
+-- period of absence ('Assente'); slot rows are availabilities.
 CREATE TABLE disponibilita (
   ID INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
   IDV INT NOT NULL DEFAULT 0,
   IDT INT NULL DEFAULT NULL,
+  TIPO VARCHAR(15) NOT NULL DEFAULT 'Disponibile',
   DATAI DATE NULL DEFAULT NULL,
   DATAF DATE NULL DEFAULT NULL,
   ORAI TIME NULL DEFAULT NULL,

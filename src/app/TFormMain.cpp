@@ -13,6 +13,7 @@
 #include "platform/Guard.h"
 #include "services/Controls.h"
 #include "services/TFoElenco.h"
+#include "shifts/TFoOrari.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -327,7 +328,12 @@ void TFormMain::CorsiClick()
     if (takeDigit(DigitActivities) >= 8) opened(QStringLiteral("TFoEleAtt"));
 }
 
-void TFormMain::TurniClick() { opened(QStringLiteral("TFoOrari")); }
+void TFormMain::TurniClick()
+{
+    opened(QStringLiteral("TFoOrari"));
+    std::unique_ptr<TFoOrari> f(new TFoOrari(this));
+    showModal(f.get());
+}
 
 void TFormMain::AssegnazioneClick()
 {
