@@ -69,6 +69,9 @@ void pickFile(Answerer &a, const QString &path, bool goneBeforeReading = false)
         QVERIFY(name);
         name->setText(abs);
         static_cast<QDialog *>(d)->accept();  // QFileDialog::accept, through the virtual call
+        // Say why when the dialog refused the name, instead of leaving it to be closed as unexpected.
+        QVERIFY2(!d->isVisible(), qPrintable(QStringLiteral("file dialog still open: %1 in %2")
+                                                 .arg(d->selectedFiles().join(QLatin1Char(',')), d->directory().path())));
         if (goneBeforeReading) QFile::remove(path);
     });
 }

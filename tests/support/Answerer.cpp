@@ -22,6 +22,12 @@ void Answerer::onDialog(const QString &name, std::function<void(QWidget *)> fn, 
     m_handlers.append({name, std::move(fn), always});
 }
 
+bool Answerer::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::Hide) m_handedOpen.remove(o);
+    return QObject::eventFilter(o, e);
+}
+
 QStringList Answerer::texts() const
 {
     QStringList out;
@@ -51,7 +57,12 @@ void Answerer::poll()
             auto fn = m_handlers[i].fn;
             if (!m_handlers[i].always) m_handlers.removeAt(i);
             if (m_busy.contains(w)) return;
-            m_dialogs << (name.isEmpty() ? cls : name);
+            if (!m_handedOpen.contains(w)) {
+                m_dialogs << (name.isEmpty() ? cls : name);
+                m_handedOpen.insert(w);
+                w->installEventFilter(this);
+                connect(w, &QObject::destroyed, this, [this, w] { m_handedOpen.remove(w); });
+            }
             m_busy.insert(w);
             // Run the handler outside this timer's slot: a timer does not fire again while
             // its own slot runs, and the handler may open message boxes to be answered.

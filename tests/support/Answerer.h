@@ -2,6 +2,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <functional>
@@ -36,6 +37,9 @@ public:
     QStringList dialogsSeen() const { return m_dialogs; }
     void clear() { m_seen.clear(); m_dialogs.clear(); }
 
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
 private:
     void poll();
     QTimer *m_timer;
@@ -48,8 +52,11 @@ private:
     QList<Handler> m_handlers;
     QList<SeenMessage> m_seen;
     QStringList m_dialogs;
-    QWidget *m_last = nullptr;
+    QPointer<QWidget> m_last;
     QSet<QWidget *> m_busy;
+    // Windows handed to a handler and not hidden since: seen once, however often the
+    // poll finds them again while a deferred handler has not closed them yet.
+    QSet<QObject *> m_handedOpen;
 };
 
 }  // namespace vlmtest
