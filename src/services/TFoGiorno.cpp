@@ -67,6 +67,7 @@ TFoGiorno::TFoGiorno(QWidget *parent, int livello) : QDialog(parent), m_giorno(Q
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
     CheckBox2->setGeometry(8, 6, 64, 28);
     CheckBox2->setAutoFillBackground(true);
+    CheckBox2->setBackgroundRole(QPalette::Window);
     QPalette p = CheckBox2->palette();
     p.setColor(QPalette::Window, Qt::red);
     p.setColor(QPalette::WindowText, Qt::black);
@@ -99,6 +100,8 @@ TFoGiorno::TFoGiorno(QWidget *parent, int livello) : QDialog(parent), m_giorno(Q
     Foglio->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Foglio->setSelectionMode(QAbstractItemView::NoSelection);
     Foglio->setFocusPolicy(Qt::NoFocus);
+    Foglio->setWordWrap(false);
+    Foglio->setTextElideMode(Qt::ElideNone);  // a long name is cut at the cell's edge
     Foglio->setRowCount(kSlots + 1);
     Foglio->setColumnCount(1);
 
@@ -199,7 +202,7 @@ void TFoGiorno::setCell(int row, int col, const QString &text)
     it->setText(text);
     it->setBackground(cellBackground(row, col, text));
     it->setForeground(QColor(Qt::black));
-    if (row == 0 || col == 0) it->setTextAlignment(Qt::AlignCenter);
+    it->setTextAlignment(col == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void TFoGiorno::addColumn(const QString &title)

@@ -262,6 +262,7 @@ void TstStandby::menuEntry()
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened[0][0].toString(), QStringLiteral("TFoStandby"));
     QVERIFY(main.findChildren<TFoStandby *>().isEmpty());
+    QVERIFY(vlm::isConnected(QStringLiteral("DB")));  // left open: this entry does not disconnect
 }
 
 QTEST_MAIN(TstStandby)
