@@ -14,6 +14,8 @@
 #include "services/Controls.h"
 #include "services/TFoElenco.h"
 #include "shifts/TFoOrari.h"
+#include "services/TFoGiorno.h"
+#include "services/TFoStandby.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -298,9 +300,11 @@ void TFormMain::ServiziSocialiClick()
 
 void TFormMain::ServiziGiornalieriClick()
 {
-    takeDigit(DigitVehicles);
+    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    const int livello = takeDigit(DigitVehicles);
     opened(QStringLiteral("TFoGiorno"));
-    vlm::disconnect(kDB);
+    auto w = std::make_unique<TFoGiorno>(this, livello);
+    showModal(w.get());
 }
 
 void TFormMain::EventiClick()
@@ -408,7 +412,12 @@ void TFormMain::Check1Click()
 
 void TFormMain::AutoparcoMezziClick() { opened(QStringLiteral("TFoMezzi")); }
 
-void TFormMain::StandbyClick() { opened(QStringLiteral("TFoStandby")); }
+void TFormMain::StandbyClick()
+{
+    opened(QStringLiteral("TFoStandby"));
+    auto w = std::make_unique<TFoStandby>(this);
+    showModal(w.get());
+}
 
 void TFormMain::Button1Click()
 {
