@@ -141,9 +141,9 @@ void TFormMain::buildMenu()
     act(ConfigMail1, Opzioni1, "ConfigMail1", QStringLiteral("Config Mail"), &TFormMain::ConfigMailClick);
     Opzioni1->menuAction()->setVisible(false);
 
-    QMenu *spec = menu(nullptr, "Specialisti1", QStringLiteral("Specialisti"));
-    act(Elenco1, spec, "Elenco1", QStringLiteral("Elenco"), &TFormMain::SpecialistiElencoClick);
-    act(AppuntamentiMenu1, spec, "AppuntamentiMenu1", QStringLiteral("Appuntamenti"), &TFormMain::AppuntamentiClick);
+    QMenu *specialisti = menu(nullptr, "Specialisti1", QStringLiteral("Specialisti"));
+    act(Elenco1, specialisti, "Elenco1", QStringLiteral("Elenco"), &TFormMain::SpecialistiElencoClick);
+    act(AppuntamentiMenu1, specialisti, "AppuntamentiMenu1", QStringLiteral("Appuntamenti"), &TFormMain::AppuntamentiClick);
 
     QMenu *aut = menu(nullptr, "Autoparco1", QStringLiteral("Autoparco"));
     QMenu *pat = menu(aut, "Patenti1", QStringLiteral("Patenti"));
