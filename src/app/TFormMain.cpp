@@ -14,6 +14,7 @@
 #include "services/Controls.h"
 #include "services/TFoElenco.h"
 #include "shifts/TFoOrari.h"
+#include "volunteers/TFoPresenze.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -251,6 +252,10 @@ void TFormMain::opened(const QString &windowClass) { Q_EMIT entryOpened(windowCl
 void TFormMain::MarcatempoClick()
 {
     opened(QStringLiteral("TFoPresenze"));
+    {
+        std::unique_ptr<TFoPresenze> f(new TFoPresenze(this));
+        showModal(f.get());
+    }
     vlm::disconnect(kDB);
 }
 
