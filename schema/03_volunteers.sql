@@ -20,7 +20,7 @@ CREATE TABLE cartellini (
   entrata DATETIME NULL DEFAULT NULL,
   uscita DATETIME NULL DEFAULT NULL,
   tempo TIME NULL DEFAULT NULL,
-  tipo VARCHAR(10) NOT NULL DEFAULT '',
+  tipo VARCHAR(3) NOT NULL DEFAULT '',
   KEY ix_cartellini_codice (codice, entrata),
   KEY ix_cartellini_uscita (uscita)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;

@@ -16,6 +16,7 @@
 #include "shifts/TFoOrari.h"
 #include "services/TFoGiorno.h"
 #include "services/TFoStandby.h"
+#include "volunteers/TFoPresenze.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -253,6 +254,10 @@ void TFormMain::opened(const QString &windowClass) { Q_EMIT entryOpened(windowCl
 void TFormMain::MarcatempoClick()
 {
     opened(QStringLiteral("TFoPresenze"));
+    {
+        std::unique_ptr<TFoPresenze> f(new TFoPresenze(this));
+        showModal(f.get());
+    }
     vlm::disconnect(kDB);
 }
 
