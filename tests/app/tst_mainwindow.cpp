@@ -255,6 +255,7 @@ void TstMainWindow::entryRules()
         {{5, 0, 0, 0, 0, 0}, QStringLiteral("BtnFarmaci"), QStringLiteral("TFoScarichi")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("GestioneFarm1"), QStringLiteral("TFoScarichi")},
         {{6, 0, 0, 0, 0, 0}, QStringLiteral("BtnFarmaci"), QStringLiteral("TFarmaci")},
+        {{9, 0, 0, 0, 0, 0}, QStringLiteral("GestioneFarm1"), QStringLiteral("TFarmaci")},
         {{0, 5, 0, 0, 0, 0}, QStringLiteral("BtnMezzi"), QString()},
         {{0, 6, 0, 0, 0, 0}, QStringLiteral("BtnMezzi"), QStringLiteral("TFoAutop")},
         {{0, 0, 5, 0, 0, 0}, QStringLiteral("BtnSanitario"), QString()},
@@ -281,11 +282,17 @@ void TstMainWindow::entryRules()
         qputenv("USERNAME", login.toUtf8());
         TFormMain w;
         QVERIFY(w.userId() > 0);
-        Answerer a;  // no dialog may appear: the user is logged in
+        Answerer a;  // no login dialog may appear: the user is logged in
+        // Windows that exist are closed as soon as they show; they are the only dialogs seen.
+        QStringList windows;
+        if (c.opens == QLatin1String("TFarmaci")) {
+            a.onDialog(c.opens, [](QWidget *d) { static_cast<QDialog *>(d)->reject(); });
+            windows << c.opens;
+        }
         Opened o(w);
         if (auto *b = w.findChild<QAbstractButton *>(c.entry)) b->click();
         else w.findChild<QAction *>(c.entry)->trigger();
-        QVERIFY2(a.messages().isEmpty() && a.dialogsSeen().isEmpty(), qPrintable(c.entry));
+        QVERIFY2(a.messages().isEmpty() && a.dialogsSeen() == windows, qPrintable(c.entry));
         QCOMPARE(o.all(), c.opens.isEmpty() ? QStringList() : QStringList{c.opens});
         QVERIFY2(!vlm::isConnected(QStringLiteral("DB")), qPrintable(c.entry));
     }
