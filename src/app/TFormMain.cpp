@@ -17,6 +17,7 @@
 #include "services/TFoGiorno.h"
 #include "services/TFoStandby.h"
 #include "volunteers/TFoPresenze.h"
+#include "stock/TFarmaci.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -265,8 +266,14 @@ void TFormMain::FarmaciClick()
 {
     struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     if (!needLogin(DigitMedicines)) return;
-    if (takeDigit(DigitMedicines) < 6) opened(QStringLiteral("TFoScarichi"));
-    else opened(QStringLiteral("TFarmaci"));
+    if (takeDigit(DigitMedicines) < 6) {
+        opened(QStringLiteral("TFoScarichi"));
+        return;
+    }
+    opened(QStringLiteral("TFarmaci"));
+    std::unique_ptr<TFarmaci> f(new TFarmaci(this));
+    f->setUserId(m_userId);
+    showModal(f.get());
 }
 
 void TFormMain::MezziClick()

@@ -255,6 +255,7 @@ void TstMainWindow::entryRules()
         {{5, 0, 0, 0, 0, 0}, QStringLiteral("BtnFarmaci"), QStringLiteral("TFoScarichi")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("GestioneFarm1"), QStringLiteral("TFoScarichi")},
         {{6, 0, 0, 0, 0, 0}, QStringLiteral("BtnFarmaci"), QStringLiteral("TFarmaci")},
+        {{9, 0, 0, 0, 0, 0}, QStringLiteral("GestioneFarm1"), QStringLiteral("TFarmaci")},
         {{0, 5, 0, 0, 0, 0}, QStringLiteral("BtnMezzi"), QString()},
         {{0, 6, 0, 0, 0, 0}, QStringLiteral("BtnMezzi"), QStringLiteral("TFoAutop")},
         {{0, 0, 5, 0, 0, 0}, QStringLiteral("BtnSanitario"), QString()},
