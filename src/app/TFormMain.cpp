@@ -18,6 +18,8 @@
 #include "services/TFoStandby.h"
 #include "volunteers/TFoPresenze.h"
 #include "stock/TFarmaci.h"
+#include "vehicles/TFoAutop.h"
+#include "vehicles/TFoMezzi.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -280,7 +282,11 @@ void TFormMain::MezziClick()
 {
     struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     if (!needLogin(DigitVehicles)) return;
-    if (takeDigit(DigitVehicles) >= 6) opened(QStringLiteral("TFoAutop"));
+    const int digit = takeDigit(DigitVehicles);
+    if (digit < 6) return;
+    opened(QStringLiteral("TFoAutop"));
+    std::unique_ptr<TFoAutop> f(new TFoAutop(digit, this));
+    showModal(f.get());
 }
 
 void TFormMain::ServiziSanitarioClick()
@@ -422,7 +428,12 @@ void TFormMain::Check1Click()
     licencesNotice(this);
 }
 
-void TFormMain::AutoparcoMezziClick() { opened(QStringLiteral("TFoMezzi")); }
+void TFormMain::AutoparcoMezziClick()
+{
+    opened(QStringLiteral("TFoMezzi"));
+    std::unique_ptr<TFoMezzi> f(new TFoMezzi(this));
+    showModal(f.get());
+}
 
 void TFormMain::StandbyClick()
 {
