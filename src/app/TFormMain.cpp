@@ -13,13 +13,13 @@
 #include "platform/Guard.h"
 #include "services/Controls.h"
 #include "services/TFoElenco.h"
-#include "shifts/TFoOrari.h"
 #include "services/TFoGiorno.h"
 #include "services/TFoStandby.h"
-#include "volunteers/TFoPresenze.h"
+#include "shifts/TFoOrari.h"
 #include "stock/TFarmaci.h"
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
+#include "volunteers/TFoPresenze.h"
 
 #include <QLabel>
 #include <QMenuBar>
