@@ -197,7 +197,7 @@ TFoVolontario::TFoVolontario(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFoVolontario"));
     setWindowTitle(QStringLiteral("FoVolontario"));
-    setFixedSize(800, 560);
+    setFixedSize(980, 560);
 
     m_vestiti = new GridTable;
     m_vestiti->addInt(QStringLiteral("ID"))
@@ -208,7 +208,7 @@ TFoVolontario::TFoVolontario(QWidget *parent) : QDialog(parent)
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(8, 8, 784, 496);
+    PageControl1->setGeometry(8, 8, 964, 496);
     auto page = [this](QWidget *&w, const char *name, const QString &title) {
         w = new QWidget;
         w->setObjectName(QString::fromLatin1(name));
@@ -436,7 +436,7 @@ TFoVolontario::TFoVolontario(QWidget *parent) : QDialog(parent)
 
     Button1 = new QPushButton(QStringLiteral("Salva"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(672, 516, 120, 34);
+    Button1->setGeometry(852, 516, 120, 34);
     Button1->setAutoDefault(false);
     on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
