@@ -16,6 +16,8 @@
 #include "services/TFoGiorno.h"
 #include "services/TFoStandby.h"
 #include "shifts/TFoOrari.h"
+#include "volunteers/TFoPresenze.h"
+#include "volunteers/TFoVolontario.h"
 #include "stock/TFarmaci.h"
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
@@ -339,8 +341,19 @@ void TFormMain::VolontariClick()
 {
     struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     if (!needLogin(DigitVolunteers)) return;
-    if (takeDigit(DigitVolunteers) < 8) opened(QStringLiteral("TFoVolontario"));
+    const int digit = takeDigit(DigitVolunteers);
+    if (digit < 8) openOwnRecord(digit);
     else opened(QStringLiteral("TFoEleVds"));
+}
+
+// The logged-in user's own record, with the digit of the entry that opened it.
+void TFormMain::openOwnRecord(int digit)
+{
+    opened(QStringLiteral("TFoVolontario"));
+    std::unique_ptr<TFoVolontario> f(new TFoVolontario(this));
+    f->setCodice(m_userId);
+    f->setLivello(digit);
+    showModal(f.get());
 }
 
 void TFormMain::CorsiClick()
@@ -361,7 +374,8 @@ void TFormMain::AssegnazioneClick()
 {
     struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     if (!needLogin(DigitServices)) return;
-    if (takeDigit(DigitServices) < 8) opened(QStringLiteral("TFoVolontario"));
+    const int digit = takeDigit(DigitServices);
+    if (digit < 8) openOwnRecord(digit);
     else opened(QStringLiteral("TFoTurni"));
 }
 

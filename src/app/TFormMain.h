@@ -85,6 +85,7 @@ private:
     // Takes digit k of the access level as the area digit.
     int takeDigit(int k);
     void opened(const QString &windowClass);
+    void openOwnRecord(int digit);
     void buildMenu();
     void buildButtons();
 
