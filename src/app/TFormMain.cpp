@@ -16,12 +16,11 @@
 #include "services/TFoGiorno.h"
 #include "services/TFoStandby.h"
 #include "shifts/TFoOrari.h"
-#include "volunteers/TFoPresenze.h"
-#include "volunteers/TFoVolontario.h"
 #include "stock/TFarmaci.h"
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
 #include "volunteers/TFoPresenze.h"
+#include "volunteers/TFoVolontario.h"
 
 #include <QLabel>
 #include <QMenuBar>
