@@ -18,6 +18,7 @@
 #include "services/TFoStandby.h"
 #include "volunteers/TFoPresenze.h"
 #include "stock/TFarmaci.h"
+#include "stock/TFoScarichi.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -268,6 +269,9 @@ void TFormMain::FarmaciClick()
     if (!needLogin(DigitMedicines)) return;
     if (takeDigit(DigitMedicines) < 6) {
         opened(QStringLiteral("TFoScarichi"));
+        std::unique_ptr<TFoScarichi> f(new TFoScarichi(this));
+        f->setUserId(m_userId);
+        showModal(f.get());
         return;
     }
     opened(QStringLiteral("TFarmaci"));
