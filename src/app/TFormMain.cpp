@@ -17,6 +17,7 @@
 #include "services/TFoStandby.h"
 #include "shifts/TFoOrari.h"
 #include "stock/TFarmaci.h"
+#include "stock/TFoScarichi.h"
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
 #include "volunteers/TFoPresenze.h"
@@ -271,6 +272,9 @@ void TFormMain::FarmaciClick()
     if (!needLogin(DigitMedicines)) return;
     if (takeDigit(DigitMedicines) < 6) {
         opened(QStringLiteral("TFoScarichi"));
+        std::unique_ptr<TFoScarichi> f(new TFoScarichi(this));
+        f->setUserId(m_userId);
+        showModal(f.get());
         return;
     }
     opened(QStringLiteral("TFarmaci"));

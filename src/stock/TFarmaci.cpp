@@ -6,6 +6,7 @@
 #include "platform/GridTable.h"
 #include "platform/Guard.h"
 #include "stock/Barcode.h"
+#include "stock/TFoFarMov.h"
 #include "stock/TFoFarma.h"
 
 #include <QCheckBox>
@@ -77,8 +78,6 @@ TFarmaci::TFarmaci(QWidget *parent) : QDialog(parent), m_table(new GridTable), m
     Button1 = new QPushButton(QStringLiteral("Nuovo"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAutoDefault(false);
-    // "Movimentazione" opens the movements of the selected article; it is connected
-    // together with that window.
     Button2 = new QPushButton(QStringLiteral("Movimentazione"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setAutoDefault(false);
@@ -89,6 +88,7 @@ TFarmaci::TFarmaci(QWidget *parent) : QDialog(parent), m_table(new GridTable), m
     on(CheckBox3, &QCheckBox::clicked, this, [this] { CarElenco(); });
     on(DBGrid1, &DBGrid::rowDoubleClicked, this, [this] { DBGrid1DblClick(); });
     on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    on(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
     resize(960, 600);
 }
@@ -242,3 +242,18 @@ void TFarmaci::openEditor(bool existing)
 void TFarmaci::DBGrid1DblClick() { openEditor(true); }
 
 void TFarmaci::Button1Click() { openEditor(false); }
+
+// The movements of the selected article (none when the list is empty), with the user as
+// the operator of every movement.
+void TFarmaci::Button2Click()
+{
+    const int r = DBGrid1->currentRow();
+    TFoFarMov f(this);
+    f.setUserId(m_userId);
+    f.setArticolo(r >= 0 && r < m_table->rowCount() ? m_table->integer(r, QStringLiteral("ID")) : 0);
+    m_editing = true;
+    hide();
+    showModal(&f);
+    show();  // reloads the list
+    m_editing = false;
+}

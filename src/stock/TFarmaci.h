@@ -44,6 +44,7 @@ public:
     void Edit1Edited(const QString &text);
     void DBGrid1DblClick();
     void Button1Click();
+    void Button2Click();              // "Movimentazione"
 
     // Background and text colour of a row, as the grid paints it.
     QVariant cellColor(int row, const QString &field, int role) const;
