@@ -3,6 +3,8 @@
 #include "app/Pictures.h"
 #include "app/TFoLogin.h"
 #include "app/TFoScCheck.h"
+#include "appointments/TFoEleApp.h"
+#include "appointments/TFoMedici.h"
 #include "core/AccessLevel.h"
 #include "notices/TFoNotizie.h"
 #include "notices/TFoProt.h"
@@ -338,7 +340,12 @@ void TFormMain::EventiClick()
     vlm::disconnect(kDB);
 }
 
-void TFormMain::AppuntamentiClick() { opened(QStringLiteral("TFoEleApp")); }
+void TFormMain::AppuntamentiClick()
+{
+    opened(QStringLiteral("TFoEleApp"));
+    auto w = std::make_unique<TFoEleApp>(this);
+    showModal(w.get());
+}
 
 void TFormMain::VolontariClick()
 {
@@ -435,7 +442,12 @@ void TFormMain::ConfigMailClick()
     showModal(w.get());
 }
 
-void TFormMain::SpecialistiElencoClick() { opened(QStringLiteral("TFoMedici")); }
+void TFormMain::SpecialistiElencoClick()
+{
+    opened(QStringLiteral("TFoMedici"));
+    auto w = std::make_unique<TFoMedici>(this);
+    showModal(w.get());
+}
 
 void TFormMain::PatentiGestioneClick() { opened(QStringLiteral("TFoPatenti")); }
 

@@ -273,6 +273,8 @@ void TstMainWindow::entryRules()
         {{0, 0, 0, 0, 0, 7}, QStringLiteral("GestioneDon1"), QString()},
         {{0, 0, 0, 0, 0, 8}, QStringLiteral("Report1"), QStringLiteral("TFoRepDon")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("Elenco1"), QStringLiteral("TFoMedici")},
+        {{0, 0, 0, 0, 0, 0}, QStringLiteral("BtnAppuntamenti"), QStringLiteral("TFoEleApp")},
+        {{0, 0, 0, 0, 0, 0}, QStringLiteral("AppuntamentiMenu1"), QStringLiteral("TFoEleApp")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("Standby1"), QStringLiteral("TFoStandby")},
     };
     int n = 0;
@@ -292,8 +294,10 @@ void TstMainWindow::entryRules()
         QVERIFY2(a.dialogsSeen().isEmpty() || a.dialogsSeen() == QStringList{c.opens}, qPrintable(c.entry));
         QCOMPARE(o.all(), c.opens.isEmpty() ? QStringList() : QStringList{c.opens});
         // The main window closes the shared connection after most entries; the lists of
-        // specialists and stand-bys leave it as their window left it.
-        if (!QStringList{QStringLiteral("Elenco1"), QStringLiteral("Standby1")}.contains(c.entry))
+        // specialists, of the visits and of stand-bys leave it as their window left it.
+        if (!QStringList{QStringLiteral("Elenco1"), QStringLiteral("Standby1"), QStringLiteral("BtnAppuntamenti"),
+                         QStringLiteral("AppuntamentiMenu1")}
+                 .contains(c.entry))
             QVERIFY2(!vlm::isConnected(QStringLiteral("DB")), qPrintable(c.entry));
     }
 }
