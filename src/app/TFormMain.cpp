@@ -1,5 +1,6 @@
 #include "app/TFormMain.h"
 
+#include "activities/TFoEleEve.h"
 #include "app/Pictures.h"
 #include "app/TFoLogin.h"
 #include "app/TFoScCheck.h"
@@ -337,6 +338,11 @@ void TFormMain::EventiClick()
     if (!needLogin(DigitServices)) return;
     if (takeDigit(DigitServices) < 6) return;
     opened(QStringLiteral("TFoEleEve"));
+    {
+        std::unique_ptr<TFoEleEve> f(new TFoEleEve(this));
+        f->setWindowTitle(QStringLiteral("Elenco Eventi"));
+        showModal(f.get());
+    }
     vlm::disconnect(kDB);
 }
 

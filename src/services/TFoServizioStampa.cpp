@@ -1,6 +1,7 @@
 // "Stampa" of the service editor: the service sheet, then the crew mails.
 #include "services/TFoServizio.h"
 
+#include "core/CalendarLink.h"
 #include "core/Services.h"
 #include "platform/Convert.h"
 #include "platform/Db.h"
@@ -18,31 +19,11 @@ using namespace vlm;
 
 namespace {
 
-const QString kCalendarioDefault = QStringLiteral("https://calendar.google.com/calendar/event");
-
 QTime orario(const QString &text)
 {
     const QTime t = QTime::fromString(text.trimmed(), QStringLiteral("hh:mm"));
     if (!t.isValid()) throw DbError(QStringLiteral("'%1' non è un orario valido").arg(text));
     return t;
-}
-
-// A value placed in the link: the characters that would end or change a query value are
-// escaped; blanks are left to SpaziUrl like the rest of the link.
-QString valore(const QString &v)
-{
-    QString out;
-    out.reserve(v.size());
-    for (const QChar c : v) {
-        switch (c.unicode()) {
-        case '%': out += QStringLiteral("%25"); break;
-        case '&': out += QStringLiteral("%26"); break;
-        case '#': out += QStringLiteral("%23"); break;
-        case '+': out += QStringLiteral("%2B"); break;
-        default: out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -66,18 +47,14 @@ void TFoServizio::sendCrewMails()
     const QTime inizio = orario(MaskEdit2->text());
     const QTime durata = orario(MaskEdit3->text());
     const QTime fine = inizio.addSecs(durata.msecsSinceStartOfDay() / 1000);
-    const QString date = ymd + QLatin1Char('T') + inizio.toString(QStringLiteral("hhmm")) + QStringLiteral("00%2F") + ymd +
-                         QLatin1Char('T') + fine.toString(QStringLiteral("hhmm")) + QStringLiteral("00");
+    const QString date = istanteCalendario(ymd, inizio) + QStringLiteral("%2F") + istanteCalendario(ymd, fine);
 
-    QString calendario = LeggiDato(QStringLiteral("CALENDARIO"));
-    if (calendario.isEmpty()) calendario = kCalendarioDefault;
-    const QString link = SpaziUrl(
-        calendario + QStringLiteral("?action=TEMPLATE&dates=") + date + QStringLiteral("&text=servizio%20n.") +
-        valore(Label25->text().trimmed()) + QStringLiteral("&location=") + valore(Edit6->text().trimmed()) +
-        QStringLiteral("&details=Il%20paziente:%20") + valore(Edit1->text()) +
-        QStringLiteral("%20deve%20essere%20portato%20") + valore(ComboBox5->currentText()) +
-        QStringLiteral("%20alle%20ore%20") + valore(MaskEdit4->text()) + QStringLiteral("%20per%20") +
-        valore(ComboBox9->currentText()));
+    const QString link = linkCalendario(
+        indirizzoCalendario(), date, QStringLiteral("&text=servizio%20n.") + valoreLink(Label25->text().trimmed()) + QStringLiteral("&location=") +
+                  valoreLink(Edit6->text().trimmed()) + QStringLiteral("&details=Il%20paziente:%20") + valoreLink(Edit1->text()) +
+                  QStringLiteral("%20deve%20essere%20portato%20") + valoreLink(ComboBox5->currentText()) +
+                  QStringLiteral("%20alle%20ore%20") + valoreLink(MaskEdit4->text()) + QStringLiteral("%20per%20") +
+                  valoreLink(ComboBox9->currentText()));
 
     if (!q.isEmpty()) {
         const QString mail[4] = {q.str(QStringLiteral("Mail1")), q.str(QStringLiteral("Mail2")),

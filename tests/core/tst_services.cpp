@@ -1,5 +1,6 @@
 // Shared services: the message file and the mail client's command line, the settings
 // store, the audit log and the link helper.
+#include "core/CalendarLink.h"
 #include "core/Services.h"
 #include "platform/Db.h"
 #include "support/MailCapture.h"
@@ -32,6 +33,9 @@ private Q_SLOTS:
     void auditRow();
     void spaziUrl_data();
     void spaziUrl();
+    void linkValue_data();
+    void linkValue();
+    void calendarAddress();
 };
 
 void TstServices::messageFileByteForByte_data()
@@ -231,6 +235,36 @@ void TstServices::spaziUrl()
     QFETCH(QString, in);
     QFETCH(QString, out);
     QCOMPARE(SpaziUrl(in), out);
+}
+
+void TstServices::linkValue_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("query characters") << "A&B #1 +2 100%" << "A%26B %231 %2B2 100%25";
+    QTest::newRow("line breaks") << "uno\ndue\r\ntre\rquattro" << "uno%0Adue%0Atre%0Aquattro";
+    QTest::newRow("blanks left for the link") << " a: b/c=d? " << " a: b/c=d? ";
+    QTest::newRow("encoded text encoded again") << "%20" << "%2520";
+}
+
+void TstServices::linkValue()
+{
+    QFETCH(QString, in);
+    QFETCH(QString, out);
+    QCOMPARE(valoreLink(in), out);
+}
+
+void TstServices::calendarAddress()
+{
+    // The setting, else the public calendar; the link goes through SpaziUrl as a whole.
+    QCOMPARE(indirizzoCalendario(), QStringLiteral("https://calendar.google.com/calendar/event"));
+    TestDb::exec(QStringLiteral("update Dati set VALORE=' https://cal.example.org/x ' where NOME='CALENDARIO'"));
+    QCOMPARE(indirizzoCalendario(), QStringLiteral("https://cal.example.org/x"));
+    TestDb::exec(QStringLiteral("delete from Dati where NOME='CALENDARIO'"));
+    QCOMPARE(indirizzoCalendario(), QStringLiteral("https://calendar.google.com/calendar/event"));
+    QCOMPARE(linkCalendario(QStringLiteral("h t"), istanteCalendario(QDate(2031, 1, 2), QTime(7, 5)) + QStringLiteral("%2F"),
+                            QStringLiteral("&text=a b")),
+             QStringLiteral("h%20t?action=TEMPLATE&dates=20310102T070500%2F&text=a%20b"));
 }
 
 QTEST_MAIN(TstServices)
