@@ -107,6 +107,7 @@ private Q_SLOTS:
     void scarichiRefusals();
     void expiryNoticeReadsLots();
     void entriesOpenTheWindows();
+    void movimentazioneFromTheList();
 };
 
 void TstMovimenti::loadTypedLot()
@@ -728,6 +729,37 @@ void TstMovimenti::entriesOpenTheWindows()
     QVERIFY(w.findChild<TFoScarichi *>() == nullptr);
     }
 
+}
+
+void TstMovimenti::movimentazioneFromTheList()
+{
+    addArticle(QStringLiteral("Bende"));
+    const qint64 a = addArticle(QStringLiteral("Cerotti"));
+    addLot(a, 4, 0, 100, QStringLiteral("C1"));
+    TFarmaci list;
+    list.setUserId(7);
+    list.show();
+    QTRY_VERIFY(list.table()->rowCount() >= 2);
+    int row = -1;
+    for (int r = 0; r < list.table()->rowCount(); ++r)
+        if (list.table()->integer(r, QStringLiteral("ID")) == a) row = r;
+    QVERIFY(row >= 0);
+    list.DBGrid1->setCurrentRow(row);
+    Answerer ans;
+    qint64 articolo = -1, utente = -1;
+    bool listHidden = false;
+    ans.onDialog(QStringLiteral("TFoFarMov"), [&](QWidget *d) {
+        auto *f = static_cast<TFoFarMov *>(d);
+        articolo = f->articolo();
+        utente = f->userId();
+        listHidden = !list.isVisible();
+        f->reject();
+    });
+    list.Button2->click();
+    QCOMPARE(articolo, a);
+    QCOMPARE(utente, qint64(7));
+    QVERIFY(listHidden);      // the list steps aside while the movements are open
+    QVERIFY(list.isVisible());  // and comes back
 }
 
 QTEST_MAIN(TstMovimenti)
