@@ -7,6 +7,7 @@
 #include "appointments/TFoEleApp.h"
 #include "appointments/TFoMedici.h"
 #include "core/AccessLevel.h"
+#include "donors/TFoEleDon.h"
 #include "notices/TFoNotizie.h"
 #include "notices/TFoProt.h"
 #include "notices/TFoStat.h"
@@ -419,7 +420,12 @@ void TFormMain::DonatoriGestioneClick()
 {
     struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     if (!needLogin(DigitDonors)) return;
-    if (takeDigit(DigitDonors) >= 8) opened(QStringLiteral("TFoEleDon"));
+    const int digit = takeDigit(DigitDonors);
+    if (digit < 8) return;
+    opened(QStringLiteral("TFoEleDon"));
+    auto w = std::make_unique<TFoEleDon>(this);
+    w->setLivello(digit);
+    showModal(w.get());
 }
 
 void TFormMain::DonatoriReportClick()
