@@ -249,6 +249,9 @@ void TFoDonatore::Button1Click()
 {
     const bool nuovo = m_id < 1;
     const QString cf = MaskEdit2->isMaskEmpty() ? QString() : MaskEdit2->text();
+    // A date of birth that is no date is the user's to correct: it is refused with the
+    // conversion error before anything is written, not swallowed by the save below.
+    const QDate nascita = MaskEdit1->isMaskEmpty() ? QDate() : strToDate(MaskEdit1->text());
     qint64 newId = 0;
     bool inTransaction = false;
     // Any error rolls the donor back and closes the connection; the window keeps what
@@ -299,8 +302,8 @@ void TFoDonatore::Button1Click()
         q.bindText(QStringLiteral("ML2"), Edit8->text());
         q.bindText(QStringLiteral("SES"), ComboBox2->currentText());
         q.bindText(QStringLiteral("LDN"), Edit3->text());
-        if (MaskEdit1->isMaskEmpty()) q.bindNull(QStringLiteral("DTN"));
-        else q.bindDate(QStringLiteral("DTN"), strToDate(MaskEdit1->text()));
+        if (!nascita.isValid()) q.bindNull(QStringLiteral("DTN"));
+        else q.bindDate(QStringLiteral("DTN"), nascita);
         q.bindText(QStringLiteral("CDF"), cf);
         q.bindText(QStringLiteral("NTE"), Memo1->toPlainText());
         q.bindText(QStringLiteral("IDA"), Edit9->text());
