@@ -274,6 +274,7 @@ void TstMainWindow::entryRules()
         {{0, 0, 0, 0, 0, 8}, QStringLiteral("Report1"), QStringLiteral("TFoRepDon")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("Elenco1"), QStringLiteral("TFoMedici")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("Standby1"), QStringLiteral("TFoStandby")},
+        {{0, 0, 0, 0, 0, 0}, QStringLiteral("CheckList1"), QStringLiteral("TFoCheck")},
     };
     int n = 0;
     for (const Case &c : cases) {
@@ -292,8 +293,8 @@ void TstMainWindow::entryRules()
         QVERIFY2(a.dialogsSeen().isEmpty() || a.dialogsSeen() == QStringList{c.opens}, qPrintable(c.entry));
         QCOMPARE(o.all(), c.opens.isEmpty() ? QStringList() : QStringList{c.opens});
         // The main window closes the shared connection after most entries; the lists of
-        // specialists and stand-bys leave it as their window left it.
-        if (!QStringList{QStringLiteral("Elenco1"), QStringLiteral("Standby1")}.contains(c.entry))
+        // specialists and stand-bys and the checklists leave it as their window left it.
+        if (!QStringList{QStringLiteral("Elenco1"), QStringLiteral("Standby1"), QStringLiteral("CheckList1")}.contains(c.entry))
             QVERIFY2(!vlm::isConnected(QStringLiteral("DB")), qPrintable(c.entry));
     }
 }
