@@ -175,7 +175,7 @@ TFoCheck::TFoCheck(QWidget *parent) : QDialog(parent), m_table(new GridTable), m
                          {fCod, fCod, 260},
                          {fSca, fSca, 100},
                          {fPos, fPos, 180},
-                         {fDes, fDes, 300}});
+                         {fDes, fDes, 240}});
     DBGrid1->setGridModel(m_model);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
     DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
