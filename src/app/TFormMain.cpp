@@ -21,6 +21,7 @@
 #include "services/TFoStandby.h"
 #include "shifts/TFoOrari.h"
 #include "stock/TFarmaci.h"
+#include "stock/TFoCheck.h"
 #include "stock/TFoScarichi.h"
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
@@ -435,7 +436,12 @@ void TFormMain::DonatoriReportClick()
     if (takeDigit(DigitDonors) >= 8) opened(QStringLiteral("TFoRepDon"));
 }
 
-void TFormMain::CheckListClick() { opened(QStringLiteral("TFoCheck")); }
+void TFormMain::CheckListClick()
+{
+    opened(QStringLiteral("TFoCheck"));
+    auto w = std::make_unique<TFoCheck>(this);
+    showModal(w.get());
+}
 
 void TFormMain::ScadenzeCheckClick()
 {
