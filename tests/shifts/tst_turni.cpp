@@ -262,19 +262,21 @@ private slots:
     }
 
     // Lines before the first numbered day belong to the first of the month; a day number in a
-    // blank-padded cell still counts.
+    // blank-padded cell still counts; a short line (its line end in a name cell) still loads.
     void linesBeforeFirstDay()
     {
         const QString path = sheet(QStringLiteral("first.csv"),
                                    ",,Turni Febbraio 2027,,,,,,,,\n,,,A,,,,,,,\n,,,8-14,,,,,,,\n"
-                                   ",,Giorno,Bianchi,,,,,,,\n 5 ,,Giorno,Rossi,,,,,,,\n");
+                                   ",,Giorno,Bianchi,,,,,,,\n 5 ,,Giorno,Rossi,,,,,,,\n6,,Giorno,Neri\r\n");
         TFoTurni w;
         w.show();
         QVERIFY(importThrough(w, path).isEmpty());
         const QList<Row> rows = turni();
-        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0].data, QStringLiteral("01/02/2027"));
         QCOMPARE(rows[1].data, QStringLiteral("05/02/2027"));
+        QCOMPARE(rows[2].data, QStringLiteral("06/02/2027"));
+        QCOMPARE(rows[2].idv, m_neri);
     }
 
     // File names that a statement built by pasting text would break on.
