@@ -20,6 +20,7 @@
 #include "services/TFoGiorno.h"
 #include "services/TFoStandby.h"
 #include "shifts/TFoOrari.h"
+#include "shifts/TFoTurni.h"
 #include "stock/TFarmaci.h"
 #include "stock/TFoCheck.h"
 #include "stock/TFoScarichi.h"
@@ -393,8 +394,13 @@ void TFormMain::AssegnazioneClick()
     struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
     if (!needLogin(DigitServices)) return;
     const int digit = takeDigit(DigitServices);
-    if (digit < 8) openOwnRecord(digit);
-    else opened(QStringLiteral("TFoTurni"));
+    if (digit < 8) {
+        openOwnRecord(digit);
+        return;
+    }
+    opened(QStringLiteral("TFoTurni"));
+    std::unique_ptr<TFoTurni> f(new TFoTurni(this));
+    showModal(f.get());
 }
 
 void TFormMain::NotizieClick()

@@ -269,6 +269,8 @@ void TstMainWindow::entryRules()
         {{0, 0, 0, 0, 8, 0}, QStringLiteral("Corsi1"), QStringLiteral("TFoEleAtt")},
         {{0, 0, 7, 0, 0, 0}, QStringLiteral("Assegnazione1"), QStringLiteral("TFoVolontario")},
         {{0, 0, 8, 0, 0, 0}, QStringLiteral("Assegnazione1"), QStringLiteral("TFoTurni")},
+        {{0, 0, 7, 0, 0, 0}, QStringLiteral("Button2"), QStringLiteral("TFoVolontario")},
+        {{0, 0, 9, 0, 0, 0}, QStringLiteral("Button2"), QStringLiteral("TFoTurni")},
         {{0, 0, 7, 0, 0, 0}, QStringLiteral("Statistiche1"), QString()},
         {{0, 0, 0, 0, 0, 7}, QStringLiteral("GestioneDon1"), QString()},
         {{0, 0, 0, 0, 0, 8}, QStringLiteral("GestioneDon1"), QStringLiteral("TFoEleDon")},
