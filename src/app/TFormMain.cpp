@@ -38,6 +38,12 @@ using namespace vlm;
 
 namespace {
 const QString kDB = QStringLiteral("DB");
+
+// Closes the shared connection when the entry returns, whichever way it returns: for the
+// entries that disconnect also when nothing opened.
+struct DisconnectOnExit {
+    ~DisconnectOnExit() { vlm::disconnect(QStringLiteral("DB")); }
+};
 const QString kCaption = QStringLiteral("Velmora Valdrena");
 }  // namespace
 
@@ -274,7 +280,7 @@ void TFormMain::MarcatempoClick()
 
 void TFormMain::FarmaciClick()
 {
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     if (!needLogin(DigitMedicines)) return;
     if (takeDigit(DigitMedicines) < 6) {
         opened(QStringLiteral("TFoScarichi"));
@@ -291,7 +297,7 @@ void TFormMain::FarmaciClick()
 
 void TFormMain::MezziClick()
 {
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     if (!needLogin(DigitVehicles)) return;
     const int digit = takeDigit(DigitVehicles);
     if (digit < 6) return;
@@ -329,7 +335,7 @@ void TFormMain::ServiziSocialiClick()
 
 void TFormMain::ServiziGiornalieriClick()
 {
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     const int livello = takeDigit(DigitVehicles);
     opened(QStringLiteral("TFoGiorno"));
     auto w = std::make_unique<TFoGiorno>(this, livello);
@@ -358,7 +364,7 @@ void TFormMain::AppuntamentiClick()
 
 void TFormMain::VolontariClick()
 {
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     if (!needLogin(DigitVolunteers)) return;
     const int digit = takeDigit(DigitVolunteers);
     if (digit < 8) openOwnRecord(digit);
@@ -377,7 +383,7 @@ void TFormMain::openOwnRecord(int digit)
 
 void TFormMain::CorsiClick()
 {
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     if (!needLogin(DigitActivities)) return;
     if (takeDigit(DigitActivities) >= 8) opened(QStringLiteral("TFoEleAtt"));
 }
@@ -391,7 +397,7 @@ void TFormMain::TurniClick()
 
 void TFormMain::AssegnazioneClick()
 {
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     if (!needLogin(DigitServices)) return;
     const int digit = takeDigit(DigitServices);
     if (digit < 8) {
@@ -407,7 +413,7 @@ void TFormMain::NotizieClick()
 {
     if (!needLogin(DigitServices)) return;
     if (takeDigit(DigitServices) < 8) return;
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     opened(QStringLiteral("TFoNotizie"));
     auto w = std::make_unique<TFoNotizie>(this);
     showModal(w.get());
@@ -417,7 +423,7 @@ void TFormMain::StatisticheClick()
 {
     if (!needLogin(DigitServices)) return;
     if (takeDigit(DigitServices) < 8) return;
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     opened(QStringLiteral("TFoStat"));
     auto w = std::make_unique<TFoStat>(this);
     showModal(w.get());
@@ -425,7 +431,7 @@ void TFormMain::StatisticheClick()
 
 void TFormMain::DonatoriGestioneClick()
 {
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     if (!needLogin(DigitDonors)) return;
     const int digit = takeDigit(DigitDonors);
     if (digit < 8) return;
@@ -437,7 +443,7 @@ void TFormMain::DonatoriGestioneClick()
 
 void TFormMain::DonatoriReportClick()
 {
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     if (!needLogin(DigitDonors)) return;
     if (takeDigit(DigitDonors) >= 8) opened(QStringLiteral("TFoRepDon"));
 }
@@ -460,7 +466,7 @@ void TFormMain::ConfigMailClick()
 {
     if (m_userId <= 0) return;
     if (takeDigit(DigitServices) < 8) return;
-    struct Disc { ~Disc() { vlm::disconnect(QStringLiteral("DB")); } } disc;
+    DisconnectOnExit disc;
     opened(QStringLiteral("TFoNotizie"));
     auto w = std::make_unique<TFoNotizie>(this);
     showModal(w.get());
