@@ -217,21 +217,14 @@ void TFoAppunta::showEvent(QShowEvent *e)
 
 // ---------------------------------------------------------------- conversions
 
-QTime TFoAppunta::strToTime(const QString &text)
-{
-    const QString t = text.trimmed();
-    QTime tm = QTime::fromString(t, QStringLiteral("H:mm"));
-    if (!tm.isValid()) tm = QTime::fromString(t, QStringLiteral("H:mm:ss"));
-    if (!tm.isValid()) throw DbError(QLatin1Char('\'') + t + QStringLiteral("' is not a valid time"));
-    return tm;
-}
+QTime TFoAppunta::strToTime(const QString &text) { return vlm::strToTime(text); }
 
 int TFoAppunta::slotLength(const QString &text)
 {
     const QString t = text.trimmed();
     const qint64 n = strToIntDef(t, -1);
     if (n < 1 || n > 59)
-        throw DbError(QLatin1Char('\'') + t + QStringLiteral("' is not a valid slot length (1 to 59 minutes)"));
+        throw DbError(QLatin1Char('\'') + t + QStringLiteral("' non è una durata valida (da 1 a 59 minuti)"));
     return int(n);
 }
 
@@ -317,7 +310,7 @@ bool TFoAppunta::save()
     // Every box converts before anything is written.
     const QString ogni = Edit1->text().trimmed();
     const qint64 durata = strToInt(ogni);
-    if (durata < 1) throw DbError(QLatin1Char('\'') + ogni + QStringLiteral("' is not a valid slot length"));
+    if (durata < 1) throw DbError(QLatin1Char('\'') + ogni + QStringLiteral("' non è una durata valida"));
     const QDate data = strToDate(MaskEdit1->text().trimmed());
     const QTime dalle = strToTime(MaskEdit2->text());
     const QTime alle = strToTime(MaskEdit3->text());

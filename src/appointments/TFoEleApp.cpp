@@ -19,19 +19,6 @@ using namespace vlm;
 namespace {
 const QString kDb2 = QStringLiteral("Db2");
 
-QColor weekdayColor(const QDate &d)
-{
-    switch (dayOfWeek(d)) {
-    case 1: return QColor(0, 128, 0);    // Sunday green
-    case 2: return QColor(255, 0, 0);    // Monday red
-    case 3: return QColor(0, 0, 255);    // Tuesday blue
-    case 4: return QColor(0, 0, 128);    // Wednesday navy
-    case 6: return QColor(128, 0, 128);  // Friday purple
-    case 7: return QColor(255, 0, 255);  // Saturday fuchsia
-    default: return QColor(0, 0, 0);     // Thursday black
-    }
-}
-
 QString hhmm(const Query &q, const QString &col)
 {
     const QVariant v = q.value(col);
@@ -211,7 +198,9 @@ QVariant TFoEleApp::cellColor(int row, const QString &field, int role) const
     if (role == Qt::BackgroundRole) return liberi ? QVariant(QColor(0, 255, 0)) : QVariant();
     if (role == Qt::ForegroundRole) {
         if (liberi) return QColor(0, 0, 0);
-        return weekdayColor(m_table->value(row, QStringLiteral("DATA")).toDate());
+        // The visits draw Thursday in black, the other days in their weekday colour.
+        const QDate d = m_table->value(row, QStringLiteral("DATA")).toDate();
+        return d.isValid() && dayOfWeek(d) == 5 ? QColor(Qt::black) : weekdayColor(d);
     }
     return QVariant();
 }

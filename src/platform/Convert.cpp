@@ -30,6 +30,16 @@ QDate strToDate(const QString &text)
 
 QString dateToStr(const QDate &d) { return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : QString(); }
 
+QTime strToTime(const QString &text)
+{
+    const QString t = QString(text).remove(QLatin1Char(' '));
+    for (const char *fmt : {"H:mm:ss", "H:mm"}) {
+        const QTime tm = QTime::fromString(t, QString::fromLatin1(fmt));
+        if (tm.isValid()) return tm;
+    }
+    throw DbError(QStringLiteral("'%1' non è un orario valido").arg(text.trimmed()));
+}
+
 qint64 strToInt(const QString &text)
 {
     bool ok = false;

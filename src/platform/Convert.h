@@ -1,5 +1,6 @@
 #pragma once
 #include <QDate>
+#include <QTime>
 #include <QString>
 
 // Text conversions as the windows use them. Dates in controls are dd/mm/yyyy texts; the
@@ -11,6 +12,9 @@ QDate strToDate(const QString &text);             // "25/12/2026" -> date; throw
 bool isDateText(const QString &text);
 QString dateToStr(const QDate &d);                // dd/mm/yyyy, empty for an invalid date
 qint64 strToInt(const QString &text);             // throws
+// A time of day typed as h:mm or h:mm:ss; a blank left by a one-digit hour ("8 :30") is
+// allowed. Anything else throws the conversion error.
+QTime strToTime(const QString &text);
 qint64 strToIntDef(const QString &text, qint64 def);
 double strToFloat(const QString &text);           // accepts , or . as decimal mark; throws
 // yyyy-mm-dd cut by position from a dd/mm/yyyy text (characters 7-10, 4-5, 1-2).

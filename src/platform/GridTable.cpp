@@ -1,4 +1,5 @@
 #include "platform/GridTable.h"
+#include "platform/Convert.h"
 #include "platform/Db.h"
 #include "platform/Guard.h"
 
@@ -7,6 +8,20 @@
 #include <algorithm>
 
 namespace vlm {
+
+QColor weekdayColor(const QDate &d)
+{
+    if (!d.isValid()) return QColor(Qt::black);
+    switch (dayOfWeek(d)) {
+    case 1: return QColor(0, 128, 0);
+    case 2: return QColor(255, 0, 0);
+    case 3: return QColor(0, 0, 255);
+    case 4: return QColor(0, 0, 128);
+    case 5: return QColor(0, 255, 0);
+    case 6: return QColor(128, 0, 128);
+    default: return QColor(255, 0, 255);
+    }
+}
 
 GridTable &GridTable::addField(const QString &name, FieldType type, int size)
 {

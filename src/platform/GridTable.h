@@ -14,6 +14,10 @@ namespace vlm {
 
 class Query;
 
+// The colour of a dated row's text by its weekday: Sunday green, Monday red, Tuesday blue,
+// Wednesday navy, Thursday lime, Friday purple, Saturday fuchsia (black without a date).
+QColor weekdayColor(const QDate &d);
+
 enum class FieldType { Integer, Float, Date, DateTime, Time, Text };
 
 struct GridField {

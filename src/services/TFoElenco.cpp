@@ -19,19 +19,6 @@ using namespace vlm;
 namespace {
 const QString kDb2 = QStringLiteral("Db2");
 
-QColor weekdayColor(const QDate &d)
-{
-    switch (dayOfWeek(d)) {
-    case 1: return QColor(0, 128, 0);      // Sunday green
-    case 2: return QColor(255, 0, 0);      // Monday red
-    case 3: return QColor(0, 0, 255);      // Tuesday blue
-    case 4: return QColor(0, 0, 128);      // Wednesday navy
-    case 5: return QColor(0, 255, 0);      // Thursday lime
-    case 6: return QColor(128, 0, 128);    // Friday purple
-    case 7: return QColor(255, 0, 255);    // Saturday fuchsia
-    default: return QColor(Qt::black);
-    }
-}
 }  // namespace
 
 TFoElenco::TFoElenco(QWidget *parent) : QDialog(parent), m_table(new GridTable), m_model(nullptr)

@@ -34,7 +34,7 @@ int seconds(const Query &q, const QString &col)
     const QString t = v.isNull() ? QString() : v.toString().trimmed();
     static const QRegularExpression re(QStringLiteral("^(-?)(\\d+):(\\d{1,2})(?::(\\d{1,2}))?$"));
     const QRegularExpressionMatch m = re.match(t);
-    if (!m.hasMatch()) throw DbError(QLatin1Char('\'') + t + QStringLiteral("' is not a valid time"));
+    if (!m.hasMatch()) throw DbError(QLatin1Char('\'') + t + QStringLiteral("' non è un orario valido"));
     const int s = m.captured(2).toInt() * 3600 + m.captured(3).toInt() * 60 + m.captured(4).toInt();
     return m.captured(1).isEmpty() ? s : -s;
 }

@@ -19,30 +19,6 @@ using namespace vlm;
 namespace {
 const QString kDB = QStringLiteral("DB");
 
-QColor weekdayColor(const QDate &d)
-{
-    switch (dayOfWeek(d)) {
-    case 1: return QColor(0, 128, 0);    // Sunday green
-    case 2: return QColor(255, 0, 0);    // Monday red
-    case 3: return QColor(0, 0, 255);    // Tuesday blue
-    case 4: return QColor(0, 0, 128);    // Wednesday navy
-    case 5: return QColor(0, 255, 0);    // Thursday lime
-    case 6: return QColor(128, 0, 128);  // Friday purple
-    case 7: return QColor(255, 0, 255);  // Saturday fuchsia
-    default: return QColor(Qt::black);
-    }
-}
-
-// "hh:mm" (or "hh:mm:ss") typed into a time box; anything else is a conversion error.
-QTime strToTime(const QString &text)
-{
-    const QString t = text.trimmed();
-    QTime tm = QTime::fromString(t, QStringLiteral("H:mm"));
-    if (!tm.isValid()) tm = QTime::fromString(t, QStringLiteral("H:mm:ss"));
-    if (!tm.isValid()) throw DbError(QLatin1Char('\'') + t + QStringLiteral("' is not a valid time"));
-    return tm;
-}
-
 // A time value bound as a date-time: the time of day on day 0 (30/12/1899).
 QDateTime timeValue(const QTime &t) { return QDateTime(QDate(1899, 12, 30), t); }
 

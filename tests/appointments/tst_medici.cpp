@@ -15,10 +15,10 @@
 using vlmtest::TestDb;
 
 namespace {
-qint64 addMedico(const QString &nome, const QString &spec, const QString &stato, const QString &note = QStringLiteral(""))
+qint64 addMedico(const QString &nome, const QString &specialita, const QString &stato, const QString &note = QStringLiteral(""))
 {
     TestDb::exec(QStringLiteral("insert into Medici(Nome,Specializzazione,Stato,Note) values(%1,%2,%3,%4)")
-                     .arg(svc::sqlText(nome), svc::sqlText(spec), svc::sqlText(stato), svc::sqlText(note)));
+                     .arg(svc::sqlText(nome), svc::sqlText(specialita), svc::sqlText(stato), svc::sqlText(note)));
     return TestDb::scalar(QStringLiteral("select LAST_INSERT_ID()")).toLongLong();
 }
 

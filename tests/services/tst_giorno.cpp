@@ -356,7 +356,7 @@ void TstGiorno::badTimeStopsTheTimer()
     g.show();
     QTRY_COMPARE(a.messages().size(), 1);  // the fill on showing
     QCOMPARE(a.messages()[0].icon, QMessageBox::Critical);
-    QVERIFY(a.messages()[0].text.contains(QStringLiteral("not a valid time")));
+    QVERIFY(a.messages()[0].text.contains(QStringLiteral("non è un orario valido")));
     QVERIFY(g.Timer1->isActive());
     QVERIFY(!vlm::isConnected(QStringLiteral("Db5")));
 
