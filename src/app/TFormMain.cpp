@@ -1,5 +1,6 @@
 #include "app/TFormMain.h"
 
+#include "activities/TFoEleAtt.h"
 #include "activities/TFoEleEve.h"
 #include "app/Pictures.h"
 #include "app/TFoLogin.h"
@@ -385,7 +386,11 @@ void TFormMain::CorsiClick()
 {
     DisconnectOnExit disc;
     if (!needLogin(DigitActivities)) return;
-    if (takeDigit(DigitActivities) >= 8) opened(QStringLiteral("TFoEleAtt"));
+    const int digit = takeDigit(DigitActivities);
+    if (digit < 8) return;
+    opened(QStringLiteral("TFoEleAtt"));
+    std::unique_ptr<TFoEleAtt> f(new TFoEleAtt(digit, this));
+    showModal(f.get());
 }
 
 void TFormMain::TurniClick()
