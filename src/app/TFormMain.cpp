@@ -28,6 +28,7 @@
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
 #include "volunteers/TFoPresenze.h"
+#include "volunteers/TFoPatenti.h"
 #include "volunteers/TFoVolontario.h"
 
 #include <QLabel>
@@ -484,7 +485,12 @@ void TFormMain::SpecialistiElencoClick()
     showModal(w.get());
 }
 
-void TFormMain::PatentiGestioneClick() { opened(QStringLiteral("TFoPatenti")); }
+void TFormMain::PatentiGestioneClick()
+{
+    opened(QStringLiteral("TFoPatenti"));
+    auto w = std::make_unique<TFoPatenti>(m_areaDigit, this);
+    showModal(w.get());
+}
 
 void TFormMain::Check1Click()
 {

@@ -5,6 +5,7 @@
 #include "platform/Guard.h"
 #include "services/TFoStandby.h"
 #include "vehicles/TFoMezzi.h"
+#include "volunteers/TFoPatenti.h"
 
 #include <QToolButton>
 #include <memory>
@@ -41,7 +42,8 @@ TFoAutop::TFoAutop(int livello, QWidget *parent) : QDialog(parent), m_livello(li
 
 void TFoAutop::Button1Click()
 {
-    // The driving-licence list (given m_livello) is not part of the program yet: nothing opens.
+    auto f = std::make_unique<TFoPatenti>(m_livello, this);
+    showModal(f.get());
 }
 
 void TFoAutop::Button2Click()

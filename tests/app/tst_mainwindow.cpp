@@ -7,6 +7,7 @@
 #include "platform/MaskEdit.h"
 #include "support/Answerer.h"
 #include "support/TestDb.h"
+#include "volunteers/TFoPatenti.h"
 
 #include <QAction>
 #include <QMenu>
@@ -280,6 +281,7 @@ void TstMainWindow::entryRules()
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("AppuntamentiMenu1"), QStringLiteral("TFoEleApp")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("Standby1"), QStringLiteral("TFoStandby")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("CheckList1"), QStringLiteral("TFoCheck")},
+        {{0, 0, 0, 0, 0, 0}, QStringLiteral("GestionePat1"), QStringLiteral("TFoPatenti")},
     };
     int n = 0;
     for (const Case &c : cases) {
@@ -301,7 +303,7 @@ void TstMainWindow::entryRules()
         // specialists, of the visits, of stand-bys and the checklists leave it as their
         // window left it.
         if (!QStringList{QStringLiteral("Elenco1"), QStringLiteral("Standby1"), QStringLiteral("BtnAppuntamenti"),
-                         QStringLiteral("AppuntamentiMenu1"), QStringLiteral("CheckList1")}
+                         QStringLiteral("AppuntamentiMenu1"), QStringLiteral("CheckList1"), QStringLiteral("GestionePat1")}
                  .contains(c.entry))
             QVERIFY2(!vlm::isConnected(QStringLiteral("DB")), qPrintable(c.entry));
     }
@@ -352,6 +354,14 @@ void TstMainWindow::patentiGetsLastDigit()
     w.BtnSanitario->click();
     QCOMPARE(a.dialogsSeen(), QStringList{QStringLiteral("TFoElenco")});
     QCOMPARE(w.areaDigit(), 7);  // what "Gestione" of the licences is given next
+    int given = -1;
+    a.onDialog(QStringLiteral("TFoPatenti"), [&given](QWidget *d) {
+        given = static_cast<TFoPatenti *>(d)->livello();
+        static_cast<QDialog *>(d)->reject();
+    });
+    w.GestionePat1->trigger();
+    QCOMPARE(given, 7);
+    QCOMPARE(w.areaDigit(), 7);
 }
 
 void TstMainWindow::layoutAndMenus()

@@ -6,6 +6,7 @@
 #include "support/TestDb.h"
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
+#include "volunteers/TFoPatenti.h"
 
 #include <QListWidget>
 #include <QSignalSpy>
@@ -86,10 +87,16 @@ void TstAutoparco::fleetMenuOpensItsWindows()
     QVERIFY(m.findChildren<TFoStandby *>().isEmpty());
     QCOMPARE(a.dialogsSeen(), (QStringList{"TFoMezzi", "TFoStandby"}));
 
-    // The licence list is not part of the program yet: the button opens nothing and says nothing.
+    // "Patenti": the licence list, given the fleet menu's digit.
+    int given = -1;
+    onShown(a, QStringLiteral("TFoPatenti"), [&](QWidget *w) {
+        given = static_cast<TFoPatenti *>(w)->livello();
+        QVERIFY(static_cast<QDialog *>(w)->isModal());
+        close(w);
+    });
     m.Button1->click();
-    QTest::qWait(50);
-    QCOMPARE(a.dialogsSeen().size(), 2);
+    QCOMPARE(a.dialogsSeen(), (QStringList{"TFoMezzi", "TFoStandby", "TFoPatenti"}));
+    QCOMPARE(given, 8);
     QVERIFY(a.messages().isEmpty());
 }
 
