@@ -27,8 +27,8 @@
 #include "stock/TFoScarichi.h"
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
-#include "volunteers/TFoPresenze.h"
 #include "volunteers/TFoPatenti.h"
+#include "volunteers/TFoPresenze.h"
 #include "volunteers/TFoVolontario.h"
 
 #include <QLabel>
