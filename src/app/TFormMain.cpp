@@ -9,9 +9,11 @@
 #include "appointments/TFoMedici.h"
 #include "core/AccessLevel.h"
 #include "donors/TFoEleDon.h"
+#include "donors/TFoRepDon.h"
 #include "notices/TFoNotizie.h"
 #include "notices/TFoProt.h"
 #include "notices/TFoStat.h"
+#include "platform/Convert.h"
 #include "platform/Db.h"
 #include "platform/Dialogs.h"
 #include "platform/Env.h"
@@ -451,7 +453,13 @@ void TFormMain::DonatoriReportClick()
 {
     DisconnectOnExit disc;
     if (!needLogin(DigitDonors)) return;
-    if (takeDigit(DigitDonors) >= 8) opened(QStringLiteral("TFoRepDon"));
+    if (takeDigit(DigitDonors) < 8) return;
+    opened(QStringLiteral("TFoRepDon"));
+    auto w = std::make_unique<TFoRepDon>(this);
+    const QDate oggi = QDate::currentDate();
+    w->setPeriodo(dateToStr(oggi.addDays(-30)), dateToStr(oggi));
+    w->setOrdine(QStringLiteral("Data"));
+    showModal(w.get());
 }
 
 void TFormMain::CheckListClick()

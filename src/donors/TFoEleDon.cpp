@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/GridTable.h"
 #include "platform/Guard.h"
+#include "reports/TQRDonatori.h"
 #include "services/Controls.h"
 
 #include <QComboBox>
@@ -116,6 +117,8 @@ TFoEleDon::TFoEleDon(QWidget *parent) : QDialog(parent)
     on(DBGrid1, &DBGrid::rowDoubleClicked, this, [this] { DBGrid1DblClick(); });
     on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     on(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    on(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    on(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
 }
 
 TFoEleDon::~TFoEleDon() { delete m_table; }
@@ -279,10 +282,10 @@ void TFoEleDon::DBGrid1DblClick()
 
 void TFoEleDon::Button1Click() { openRecord(0, QString()); }
 
-void TFoEleDon::Button2Click()
+namespace {
+// The lines of a text file, without their line ends.
+QStringList readLines(const QString &path)
 {
-    const QString path = openFileName(this, QStringLiteral("Import Anagrafiche"));
-    if (path.isEmpty()) return;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) throw DbError(QStringLiteral("Impossibile aprire il file ") + path);
     const QString text = decodeFile(f.readAll());
@@ -290,7 +293,77 @@ void TFoEleDon::Button2Click()
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString &l : lines)
         if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
-    importAnagrafiche(lines);
+    return lines;
+}
+}  // namespace
+
+void TFoEleDon::Button2Click()
+{
+    const QString path = openFileName(this, QStringLiteral("Import Anagrafiche"));
+    if (path.isEmpty()) return;
+    importAnagrafiche(readLines(path));
+}
+
+void TFoEleDon::Button3Click()
+{
+    const QString path = openFileName(this, QStringLiteral("Import Donazioni"));
+    const int n = path.isEmpty() ? 0 : importDonazioni(readLines(path));
+    messageBox(QStringLiteral("Import Donazioni"), QStringLiteral("Sono state inserite ") + QString::number(n) +
+                                                       QStringLiteral(" Donazioni"));
+}
+
+int TFoEleDon::importDonazioni(const QStringList &lines)
+{
+    int count = 0;
+    for (const QString &line : lines) {
+        const QString agenda = cols(line, 1, 15).trimmed();
+        if (agenda.isEmpty()) continue;
+        Query q(kDB);
+        q.add(QStringLiteral("select * from donatori where IDAGENDA=:IDA"));
+        q.bindText(QStringLiteral("IDA"), agenda);
+        q.open();
+        const qint64 id = q.isEmpty() ? 0 : q.integer(QStringLiteral("ID"));
+        q.close();
+        if (id == 0) continue;  // nobody of the register has this code
+
+        // The day of the donation, yyyymmdd. A text that is no day stops the import here,
+        // before anything of this line is written.
+        const QString giorno = cols(line, 17, 24);
+        const QDate data = QDate::fromString(giorno, QStringLiteral("yyyyMMdd"));
+        if (giorno.size() != 8 || !data.isValid())
+            throw DbError(QStringLiteral("'%1' non è una data valida").arg(giorno));
+
+        Query d(kDB);
+        d.add(QStringLiteral("select * from donazioni where IDDONATORE=:IDD AND DATA=:DTA"));
+        d.bindInt(QStringLiteral("IDD"), id).bindText(QStringLiteral("DTA"), giorno);
+        d.open();
+        const bool presente = !d.isEmpty();
+        d.close();
+        if (presente) continue;  // one donation a day per donor
+
+        Query i(kDB);
+        i.add(QStringLiteral("INSERT INTO donazioni(IDDONATORE,DATA,TIPO,QUANTITA) VALUE(:IDD,:DTA,:TPP,:QTN)"));
+        i.bindInt(QStringLiteral("IDD"), id)
+            .bindText(QStringLiteral("DTA"), giorno)
+            .bindText(QStringLiteral("TPP"), cols(line, 28, 29))
+            .bindInt(QStringLiteral("QTN"), strToInt(cols(line, 30, 32)));
+        i.exec();
+        ++count;
+    }
+    vlm::disconnect(kDB);
+    return count;
+}
+
+void TFoEleDon::Button4Click()
+{
+    TQRDonatori r(this);
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const int n = r.Tb1->append();
+        r.Tb1->set(n, QStringLiteral("NOME"), m_table->value(row, QStringLiteral("Nome")));
+        r.Tb1->set(n, QStringLiteral("CDF"), m_table->value(row, QStringLiteral("Gruppo")));
+        r.Tb1->set(n, QStringLiteral("LASTD"), m_table->value(row, QStringLiteral("LastData")));
+    }
+    r.preview(this);
 }
 
 void TFoEleDon::importAnagrafiche(const QStringList &lines)

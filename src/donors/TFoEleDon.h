@@ -11,7 +11,8 @@ namespace vlm { class DBGrid; class DropDownBox; class GridModel; class GridTabl
 // The register of blood donors: the list filtered by status, blood group, name and sex,
 // each row coloured by the donor's last donation, the record of a donor opened by a
 // double click (or "Nuovo" for a new one), and the check of the stored donors against the
-// donor master-data file ("Import Anagrafiche"). Opened with the donors digit, which it
+// donor master-data file ("Import Anagrafiche"), the import of the donations exported by
+// the booking agenda ("Import Donazioni") and the printed list ("Stampa"). Opened with the donors digit, which it
 // hands on to every record it opens.
 class TFoEleDon : public QDialog {
     Q_OBJECT
@@ -46,6 +47,10 @@ public:
     void Button2Click();    // "Import Anagrafiche"
     // The check of the stored donors against the lines of a master-data file.
     void importAnagrafiche(const QStringList &lines);
+    void Button3Click();    // "Import Donazioni"
+    void Button4Click();    // "Stampa"
+    // Adds the donations of the booking agenda's export lines; returns how many were added.
+    int importDonazioni(const QStringList &lines);
 
     // Background of a row: yellow, red or aqua by the last donation, none otherwise.
     QVariant rowColor(int row) const;

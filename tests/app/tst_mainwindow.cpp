@@ -275,6 +275,7 @@ void TstMainWindow::entryRules()
         {{0, 0, 7, 0, 0, 0}, QStringLiteral("Statistiche1"), QString()},
         {{0, 0, 0, 0, 0, 7}, QStringLiteral("GestioneDon1"), QString()},
         {{0, 0, 0, 0, 0, 8}, QStringLiteral("GestioneDon1"), QStringLiteral("TFoEleDon")},
+        {{0, 0, 0, 0, 0, 7}, QStringLiteral("Report1"), QString()},
         {{0, 0, 0, 0, 0, 8}, QStringLiteral("Report1"), QStringLiteral("TFoRepDon")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("Elenco1"), QStringLiteral("TFoMedici")},
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("BtnAppuntamenti"), QStringLiteral("TFoEleApp")},
