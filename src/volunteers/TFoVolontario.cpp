@@ -868,6 +868,11 @@ void TFoVolontario::TabAssegnatiShow()
 
 void TFoVolontario::openTitolo(qint64 idTitolo)
 {
+    // A person not saved yet has no key: a qualification written now would belong to nobody.
+    if (m_id <= 0) {
+        showMessage(QStringLiteral("Salvare il volontario prima di inserire i titoli"));
+        return;
+    }
     // The record stays open underneath (hiding a modal window would end it); what its
     // showing again does is done here: the assigned list, the current tab, the record.
     TFoTitoli::openFor(this, m_id, idTitolo);

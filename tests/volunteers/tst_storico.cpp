@@ -387,6 +387,16 @@ void TstStorico::newPersonHasNoHistory()
     QCOMPARE(r.w.servizi()->rowCount(), 0);
     QCOMPARE(r.w.assegnati()->rowCount(), 0);
 
+    // " + " before the first save: no qualification without a person.
+    {
+        Answerer a;
+        r.showTab(r.w.TabTitoli);
+        r.w.Button2->click();
+        QVERIFY(a.dialogsSeen().isEmpty());
+        QCOMPARE(a.texts(), QStringList{QStringLiteral("Salvare il volontario prima di inserire i titoli")});
+        QCOMPARE(TestDb::count(QStringLiteral("Titoli"), QStringLiteral("IDVOLONTARIO=0")), 0);
+    }
+
     // The same person with his key sees them.
     Record known(p);
     known.showTab(known.w.TabServizi);
