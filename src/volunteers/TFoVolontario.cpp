@@ -8,6 +8,7 @@
 #include "platform/Guard.h"
 #include "platform/MaskEdit.h"
 #include "shifts/TFoDispo.h"
+#include "volunteers/TFoTitoli.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
@@ -206,6 +207,31 @@ TFoVolontario::TFoVolontario(QWidget *parent) : QDialog(parent)
         .addField(QStringLiteral("DATACONS"), FieldType::DateTime)
         .addField(QStringLiteral("DATARESO"), FieldType::DateTime);
 
+    m_titoli = new GridTable;
+    m_titoli->addText(QStringLiteral("TITOLO"), 30)
+        .addDate(QStringLiteral("DATA"))
+        .addInt(QStringLiteral("ID"))
+        .addText(QStringLiteral("NMRATTESTATO"), 20)
+        .addText(QStringLiteral("LUOGO"), 30)
+        .addText(QStringLiteral("TIP"), 1);
+    m_attivita = new GridTable;
+    m_attivita->addText(QStringLiteral("ATTIVITA"), 15)
+        .addText(QStringLiteral("ATTESTATO"), 25)
+        .addDate(QStringLiteral("DATA"))
+        .addText(QStringLiteral("LUOGO"), 40)
+        .addText(QStringLiteral("RISULTATO"), 15);
+    m_servizi = new GridTable;
+    m_servizi->addField(QStringLiteral("ENTRATA"), FieldType::DateTime)
+        .addText(QStringLiteral("TIPO"), 0)
+        .addText(QStringLiteral("Durata"), 0);
+    m_assegnati = new GridTable;
+    m_assegnati->addDate(QStringLiteral("Data"))
+        .addText(QStringLiteral("OrarioPartenza"), 5)
+        .addText(QStringLiteral("Durata"), 5)
+        .addText(QStringLiteral("Partenza"), 30)
+        .addText(QStringLiteral("Destinazione"), 30)
+        .addText(QStringLiteral("SiglaMezzo"), 20);
+
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(8, 8, 964, 496);
@@ -402,6 +428,57 @@ TFoVolontario::TFoVolontario(QWidget *parent) : QDialog(parent)
         GridVestiti->setCurrentIndex(m_vestitiModel->index(r, 0));
     }));
 
+    // ---- Titoli, Attività, Servizi, Assegnati
+    auto grid = [this](QWidget *p, const char *name, GridTable *t, GridModel *&m, const QList<GridColumn> &cols,
+                       int w) {
+        m = new GridModel(t, this);
+        m->setColumns(cols);
+        auto *g = new DBGrid(p);
+        g->setObjectName(QString::fromLatin1(name));
+        g->setGeometry(8, 8, w, 440);
+        g->setGridModel(m);
+        return g;
+    };
+    DBGrid1 = grid(TabTitoli, "DBGrid1", m_titoli, m_titoliModel,
+                   {{QStringLiteral("TIP"), QStringLiteral("TIP"), 40},
+                    {QStringLiteral("TITOLO"), QStringLiteral("TITOLO"), 300},
+                    {QStringLiteral("DATA"), QStringLiteral("DATA"), 90},
+                    {QStringLiteral("LUOGO"), QStringLiteral("LUOGO"), 132},
+                    {QStringLiteral("NUMERO "), QStringLiteral("NMRATTESTATO"), 140}},
+                   760);
+    Button2 = new QPushButton(QStringLiteral(" + "), TabTitoli);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(776, 8, 32, 28);
+    Button2->setAutoDefault(false);
+    Button3 = new QPushButton(QStringLiteral(" - "), TabTitoli);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(776, 44, 32, 28);
+    Button3->setAutoDefault(false);
+    on(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    on(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    on(DBGrid1, &DBGrid::rowDoubleClicked, this, [this] { DBGrid1DblClick(); });
+
+    DBGrid2 = grid(TabAttivita, "DBGrid2", m_attivita, m_attivitaModel,
+                   {{QStringLiteral("ATTIVITA"), QStringLiteral("ATTIVITA"), 140},
+                    {QStringLiteral("ATTESTATO"), QStringLiteral("ATTESTATO"), 200},
+                    {QStringLiteral("DATA"), QStringLiteral("DATA"), 90},
+                    {QStringLiteral("LUOGO"), QStringLiteral("LUOGO"), 124},
+                    {QStringLiteral("RISULTATO"), QStringLiteral("RISULTATO"), 118}},
+                   720);
+    DBGrid3 = grid(TabServizi, "DBGrid3", m_servizi, m_serviziModel,
+                   {{QStringLiteral("ENTRATA"), QStringLiteral("ENTRATA"), 150},
+                    {QStringLiteral("Durata"), QStringLiteral("Durata"), 90},
+                    {QStringLiteral("TIPO"), QStringLiteral("TIPO"), 120}},
+                   420);
+    DBGrid4 = grid(TabAssegnati, "DBGrid4", m_assegnati, m_assegnatiModel,
+                   {{QStringLiteral("Data"), QStringLiteral("Data"), 90},
+                    {QStringLiteral("OrarioPartenza"), QStringLiteral("OrarioPartenza"), 110},
+                    {QStringLiteral("Durata"), QStringLiteral("Durata"), 70},
+                    {QStringLiteral("Partenza"), QStringLiteral("Partenza"), 230},
+                    {QStringLiteral("Destinazione"), QStringLiteral("Destinazione"), 230},
+                    {QStringLiteral("SiglaMezzo"), QStringLiteral("SiglaMezzo"), 150}},
+                   900);
+
     // ---- Altro
     p = TabAltro;
     label(p, QStringLiteral("Utente"), 16, 16);
@@ -452,7 +529,14 @@ TFoVolontario::TFoVolontario(QWidget *parent) : QDialog(parent)
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int i) { tabChanged(i); });
 }
 
-TFoVolontario::~TFoVolontario() { delete m_vestiti; }
+TFoVolontario::~TFoVolontario()
+{
+    delete m_vestiti;
+    delete m_titoli;
+    delete m_attivita;
+    delete m_servizi;
+    delete m_assegnati;
+}
 
 GridTable *TFoVolontario::vestiti() const { return m_vestiti; }
 
@@ -491,7 +575,13 @@ void TFoVolontario::showEvent(QShowEvent *e)
 void TFoVolontario::tabChanged(int index)
 {
     QWidget *w = PageControl1->widget(index);
-    if (w == TabInformazioni) guard([this] { TabInformazioniShow(); });
+    if (m_shownTab == TabServizi && w != TabServizi) guard([this] { TabServiziHide(); });
+    m_shownTab = w;
+    if (w == TabTitoli) guard([this] { TabTitoliShow(); });
+    else if (w == TabAttivita) guard([this] { TabAttivitaShow(); });
+    else if (w == TabServizi) guard([this] { TabServiziShow(); });
+    else if (w == TabAssegnati) guard([this] { TabAssegnatiShow(); });
+    else if (w == TabInformazioni) guard([this] { TabInformazioniShow(); });
     else if (w == TabAbbigliamento) guard([this] { TabAbbigliamentoShow(); });
     else if (w == TabDisponibilita) guard([this] { TabDisponibilitaShow(); });
 }
@@ -672,6 +762,139 @@ void TFoVolontario::TabDisponibilitaShow()
         d.close();
     }
     vlm::disconnect(kDB);
+}
+
+void TFoVolontario::TabTitoliShow()
+{
+    m_titoli->empty();
+    m_titoliModel->refresh();
+    if (m_id <= 0) return;  // a new person has no history (0 also marks an empty crew place)
+    Query q(kDB);
+    q.add(QStringLiteral("select * from Titolic where idvolontario=:IDV order by dataesame desc"));
+    q.bindInt(QStringLiteral("IDV"), m_id);
+    q.open();
+    for (; !q.eof(); q.next()) {
+        const int r = m_titoli->append();
+        m_titoli->set(r, QStringLiteral("TITOLO"), q.str(QStringLiteral("DESCRIZIONE")));
+        m_titoli->set(r, QStringLiteral("DATA"), q.value(QStringLiteral("DATAESAME")));
+        m_titoli->set(r, QStringLiteral("LUOGO"), q.str(QStringLiteral("LUOGO")));
+        m_titoli->set(r, QStringLiteral("TIP"), q.str(QStringLiteral("TIP")));
+        m_titoli->set(r, QStringLiteral("NMRATTESTATO"), q.str(QStringLiteral("NMRATTESTATO")));
+        m_titoli->set(r, QStringLiteral("ID"), q.integer(QStringLiteral("ID")));
+        m_titoliModel->refresh();
+    }
+    q.close();
+}
+
+void TFoVolontario::TabAttivitaShow()
+{
+    // Emptied also when nothing is returned, so that a row removed meanwhile does not stay.
+    m_attivita->empty();
+    m_attivitaModel->refresh();
+    if (m_id <= 0) return;  // a new person has no history (0 also marks an empty crew place)
+    Query q(kDB);
+    q.add(QStringLiteral(
+        "select EL2.DESCRIZIONE ATTIV, incontri.DATA DATA,EL1.descrizione TIPOS,incontri.LUOGO LUOGO,Partecipanti.RISULTATO "
+        "from Partecipanti  left join incontri on incontri.ID=Partecipanti.IDINCONTRI  left join Attivita on "
+        "Attivita.ID=incontri.IDATTIVITA  left join Elenchi EL1 on EL1.CODICE=incontri.TIPO and EL1.TIPO='I' left join "
+        "Elenchi EL2 ON EL2.CODICE=Attivita.CODICE and EL2.TIPO='C' where IDVOLONTARIO=:IDV order by DATA DESC"));
+    q.bindInt(QStringLiteral("IDV"), m_id);
+    q.open();
+    for (; !q.eof(); q.next()) {
+        const int r = m_attivita->append();
+        m_attivita->set(r, QStringLiteral("ATTIVITA"), q.str(QStringLiteral("ATTIV")));
+        m_attivita->set(r, QStringLiteral("ATTESTATO"), q.str(QStringLiteral("TIPOS")));
+        m_attivita->set(r, QStringLiteral("DATA"), q.value(QStringLiteral("DATA")));
+        m_attivita->set(r, QStringLiteral("LUOGO"), q.str(QStringLiteral("LUOGO")));
+        m_attivita->set(r, QStringLiteral("RISULTATO"), q.str(QStringLiteral("RISULTATO")));
+        m_attivitaModel->refresh();
+    }
+    q.close();
+    vlm::disconnect(kDB);
+}
+
+void TFoVolontario::TabServiziShow()
+{
+    // Start and duration are computed with ADDTIME/TIMEDIFF: adding or subtracting TIME
+    // values with + and - works on their digits as numbers (10:15 - 08:30 is no time at
+    // all). A shift that ends past midnight lasts until the end time of the next day.
+    m_servizi->empty();
+    m_serviziModel->refresh();
+    if (m_id <= 0) return;  // a new person has no history (0 also marks an empty crew place)
+    Query q(kDB);
+    q.add(QStringLiteral(
+        "select entrata,tipo,tempo Durata from cartellini where codice =:COD  union select "
+        "cast(ADDTIME(dataservizio,cast(orariopartenza as time)) as datetime) entrata,CONCAT('PR ',LTRIM(CAST(ID AS CHAR))) "
+        "tipo,cast(Durata as TIME) from servizi where idAutista=:COD or idVolontario1=:COD or IdVolontario2=:COD or "
+        "IdVolontario3=:COD union select CAST(ADDTIME(CAST(Data AS DATETIME),CAST(ORAI AS TIME)) AS DATETIME) entrata,mezzo "
+        "tipo,cast(TIMEDIFF(ADDTIME(cast(oraf as time),IF(cast(oraf as time)<cast(orai as time),'24:00:00','00:00:00')),"
+        "cast(orai as time)) as time) Durata from Turni where IDV=:COD order by entrata desc "));
+    q.bindInt(QStringLiteral("COD"), m_id);
+    q.open();
+    for (; !q.eof(); q.next()) {
+        const int r = m_servizi->append();
+        m_servizi->set(r, QStringLiteral("ENTRATA"), q.value(QStringLiteral("entrata")));
+        m_servizi->set(r, QStringLiteral("TIPO"), q.str(QStringLiteral("tipo")));
+        m_servizi->set(r, QStringLiteral("Durata"), q.str(QStringLiteral("Durata")));
+        m_serviziModel->refresh();
+    }
+    q.close();
+}
+
+void TFoVolontario::TabServiziHide() { vlm::disconnect(kDB); }
+
+void TFoVolontario::TabAssegnatiShow()
+{
+    m_assegnati->empty();
+    m_assegnatiModel->refresh();
+    if (m_id <= 0) return;  // a new person has no history (0 also marks an empty crew place)
+    Query q(kDB);
+    q.add(QStringLiteral("Select * from servizic where (idVolontario1=:COD or IdAutista=:COD or IdVolontario2=:COD or "
+                         "IdVolontario3=:COD) and dataservizio >= current_date order by dataservizio"));
+    q.bindInt(QStringLiteral("COD"), m_id);
+    q.open();
+    for (; !q.eof(); q.next()) {
+        const int r = m_assegnati->append();
+        m_assegnati->set(r, QStringLiteral("Data"), q.value(QStringLiteral("dataservizio")));
+        m_assegnati->set(r, QStringLiteral("OrarioPartenza"), q.str(QStringLiteral("orariopartenza")));
+        m_assegnati->set(r, QStringLiteral("Durata"), q.str(QStringLiteral("Durata")));
+        m_assegnati->set(r, QStringLiteral("Partenza"), q.str(QStringLiteral("luogoprelievo")));
+        m_assegnati->set(r, QStringLiteral("Destinazione"), q.str(QStringLiteral("destinazionepz")));
+        m_assegnati->set(r, QStringLiteral("SiglaMezzo"), q.str(QStringLiteral("siglamezzo")));
+        m_assegnatiModel->refresh();
+    }
+    q.close();
+}
+
+void TFoVolontario::openTitolo(qint64 idTitolo)
+{
+    // A person not saved yet has no key: a qualification written now would belong to nobody.
+    if (m_id <= 0) {
+        showMessage(QStringLiteral("Salvare il volontario prima di inserire i titoli"));
+        return;
+    }
+    // The record stays open underneath (hiding a modal window would end it); what its
+    // showing again does is done here: the assigned list, the current tab, the record.
+    TFoTitoli::openFor(this, m_id, idTitolo);
+    TabAssegnatiShow();
+    guard([this] { tabChanged(PageControl1->currentIndex()); });
+    FormActivate();
+}
+
+void TFoVolontario::Button2Click() { openTitolo(0); }
+
+void TFoVolontario::DBGrid1DblClick()
+{
+    const int r = DBGrid1->currentRow();
+    if (r < 0 || r >= m_titoli->rowCount()) return;
+    openTitolo(m_titoli->integer(r, QStringLiteral("ID")));
+}
+
+void TFoVolontario::Button3Click()
+{
+    const int r = DBGrid1->currentRow();
+    if (r < 0 || r >= m_titoli->rowCount()) return;
+    TFoTitoli::deleteQualification(m_titoli->text(r, QStringLiteral("TIP")), m_titoli->integer(r, QStringLiteral("ID")));
 }
 
 void TFoVolontario::CheckListBox1DblClick()

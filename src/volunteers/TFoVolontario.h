@@ -10,7 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTableView;
-namespace vlm { class GridTable; class MaskEdit; }
+namespace vlm { class DBGrid; class GridModel; class GridTable; class MaskEdit; }
 class TFoVolontarioVestiti;
 
 // The record of one person of the register: personal data, role and preferences, identity
@@ -66,6 +66,17 @@ public:
     vlm::MaskEdit *MaskEdit3, *MaskEdit4, *MaskEdit5, *MaskEdit6;
     QPlainTextEdit *Memo2;          // "Note Patente"
 
+    // "Titoli": the qualifications (view Titolic), added and edited through TFoTitoli.
+    vlm::DBGrid *DBGrid1;
+    QPushButton *Button2;           // " + "
+    QPushButton *Button3;           // " - "
+    // "Attività": courses and sessions attended.
+    vlm::DBGrid *DBGrid2;
+    // "Servizi": clock records, transport services and shifts, newest first.
+    vlm::DBGrid *DBGrid3;
+    // "Assegnati ": transport services he is crewed on from today on.
+    vlm::DBGrid *DBGrid4;
+
     // "Patenti" (shown only)
     QLineEdit *Edit20, *Edit21, *Edit22, *Edit23;
 
@@ -86,6 +97,14 @@ public:
 
     // The clothing rows shown in the grid (fields ID, CAPO, TAGLIA, DATACONS, DATARESO).
     vlm::GridTable *vestiti() const;
+    // The history tables: qualifications (TITOLO, DATA, ID, NMRATTESTATO, LUOGO, TIP),
+    // activities (ATTIVITA, ATTESTATO, DATA, LUOGO, RISULTATO), services (ENTRATA, TIPO,
+    // Durata) and assigned services (Data, OrarioPartenza, Durata, Partenza, Destinazione,
+    // SiglaMezzo).
+    vlm::GridTable *titoli() const { return m_titoli; }
+    vlm::GridTable *attivita() const { return m_attivita; }
+    vlm::GridTable *servizi() const { return m_servizi; }
+    vlm::GridTable *assegnati() const { return m_assegnati; }
     // Appends a clothing row handed over today, as a new row of the grid does.
     int appendVestito();
 
@@ -98,6 +117,14 @@ public:
     void TabAbbigliamentoShow();
     void TabDisponibilitaShow();
     void CheckListBox1DblClick();
+    void TabTitoliShow();
+    void TabAttivitaShow();
+    void TabServiziShow();
+    void TabServiziHide();
+    void TabAssegnatiShow();
+    void Button2Click();            // " + ": a new qualification
+    void DBGrid1DblClick();         // edits the current qualification
+    void Button3Click();            // " - ": deletes the current qualification
 
     // The slot key of an availability item ("12 Lunedì mattina" -> 12; 0 when none).
     static qint64 slotKey(const QString &item);
@@ -112,6 +139,7 @@ private:
     void applyAccess();
     void updateTutor();
     void tabChanged(int index);
+    void openTitolo(qint64 idTitolo);
     QList<QCheckBox *> preferences() const;
     QList<QLineEdit *> levels() const;
 
@@ -121,5 +149,8 @@ private:
     bool m_stateChanged = false;
     vlm::GridTable *m_vestiti;
     TFoVolontarioVestiti *m_vestitiModel;
+    vlm::GridTable *m_titoli, *m_attivita, *m_servizi, *m_assegnati;
+    vlm::GridModel *m_titoliModel, *m_attivitaModel, *m_serviziModel, *m_assegnatiModel;
+    QWidget *m_shownTab = nullptr;
     QList<QWidget *> m_levelLabels;
 };
