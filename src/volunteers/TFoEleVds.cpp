@@ -57,7 +57,7 @@ TFoEleVds::TFoEleVds(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFoEleVds"));
     setWindowTitle(QStringLiteral("Elenco Volontari"));
-    resize(1000, 660);
+    resize(1100, 660);
 
     m_table = new GridTable;
     m_table->addText(QStringLiteral("Nome"), 40)
@@ -212,7 +212,14 @@ void TFoEleVds::resizeEvent(QResizeEvent *e)
         QFont f = DBGrid1->font();
         f.setPointSize(size);
         DBGrid1->setFont(f);
-        DBGrid1->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 6);
+        const QFontMetrics fm(f);
+        DBGrid1->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
+        // Name and role keep their widths; the other columns follow the font.
+        const int data = fm.horizontalAdvance(QStringLiteral("00/00/0000")) + 14;
+        DBGrid1->setColumnWidth(2, fm.horizontalAdvance(QStringLiteral("Dipendente")) + 8);
+        DBGrid1->setColumnWidth(3, data);
+        DBGrid1->setColumnWidth(4, fm.horizontalAdvance(QStringLiteral("Livello")) + 14);
+        DBGrid1->setColumnWidth(5, data);
     }
 }
 
