@@ -31,6 +31,7 @@
 #include "vehicles/TFoMezzi.h"
 #include "volunteers/TFoPatenti.h"
 #include "volunteers/TFoPresenze.h"
+#include "volunteers/TFoEleVds.h"
 #include "volunteers/TFoVolontario.h"
 
 #include <QLabel>
@@ -372,7 +373,12 @@ void TFormMain::VolontariClick()
     if (!needLogin(DigitVolunteers)) return;
     const int digit = takeDigit(DigitVolunteers);
     if (digit < 8) openOwnRecord(digit);
-    else opened(QStringLiteral("TFoEleVds"));
+    else {
+        opened(QStringLiteral("TFoEleVds"));
+        std::unique_ptr<TFoEleVds> f(new TFoEleVds(this));
+        f->setLivello(digit);
+        showModal(f.get());
+    }
 }
 
 // The logged-in user's own record, with the digit of the entry that opened it.

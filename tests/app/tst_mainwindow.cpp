@@ -266,6 +266,7 @@ void TstMainWindow::entryRules()
         {{0, 0, 0, 0, 0, 0}, QStringLiteral("BtnGiornalieri"), QStringLiteral("TFoGiorno")},
         {{0, 0, 0, 7, 0, 0}, QStringLiteral("Gestione1"), QStringLiteral("TFoVolontario")},
         {{0, 0, 0, 8, 0, 0}, QStringLiteral("Gestione1"), QStringLiteral("TFoEleVds")},
+        {{0, 0, 0, 9, 0, 0}, QStringLiteral("BtnVolontari"), QStringLiteral("TFoEleVds")},
         {{0, 0, 0, 0, 7, 0}, QStringLiteral("Corsi1"), QString()},
         {{0, 0, 0, 0, 8, 0}, QStringLiteral("Corsi1"), QStringLiteral("TFoEleAtt")},
         {{0, 0, 7, 0, 0, 0}, QStringLiteral("Assegnazione1"), QStringLiteral("TFoVolontario")},
