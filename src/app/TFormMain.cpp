@@ -29,9 +29,9 @@
 #include "stock/TFoScarichi.h"
 #include "vehicles/TFoAutop.h"
 #include "vehicles/TFoMezzi.h"
+#include "volunteers/TFoEleVds.h"
 #include "volunteers/TFoPatenti.h"
 #include "volunteers/TFoPresenze.h"
-#include "volunteers/TFoEleVds.h"
 #include "volunteers/TFoVolontario.h"
 
 #include <QLabel>
