@@ -347,6 +347,12 @@ TFoVolontario::TFoVolontario(QWidget *parent) : QDialog(parent)
     BtnMail = new QPushButton(QStringLiteral("Invio Mail "), p);
     BtnMail->setObjectName(QStringLiteral("BtnMail"));
     BtnMail->setGeometry(266, 242, 100, 30);
+    BtnMail->setAutoDefault(false);
+    on(BtnMail, &QPushButton::clicked, this, [this] { BtnMailClick(); });
+    Corpo = new QPlainTextEdit(p);
+    Corpo->setObjectName(QStringLiteral("Corpo"));
+    Corpo->setGeometry(16, 280, 360, 60);
+    Corpo->setVisible(false);
     LabelTutor->setVisible(false);
     ComboBox8->setVisible(false);
     BtnMail->setVisible(false);
@@ -687,12 +693,81 @@ void TFoVolontario::updateTutor()
     const bool trainee = isTraineeship(ComboBox4->currentText());
     LabelTutor->setVisible(trainee);
     ComboBox8->setVisible(trainee);
+    BtnMail->setVisible(trainee);
 }
 
 void TFoVolontario::ComboBox4Change()
 {
     m_roleChanged = true;
+    // A new role starts without a tutor; one is chosen again for a new traineeship.
+    ComboBox8->setEditText(QString());
     updateTutor();
+}
+
+void TFoVolontario::BtnMailClick()
+{
+    const QString mail = Edit5->text();
+    if (mail.isEmpty()) return;
+
+    const QString tutor = ComboBox8->currentText();
+    QString dest = mail;
+    QString telefono;
+    {
+        Query q(kDB);
+        q.add(QStringLiteral("select Mail,Cellulare from volontari where Nome=:NOM"));
+        q.bindText(QStringLiteral("NOM"), tutor.trimmed());
+        q.open();
+        if (!q.isEmpty()) {
+            dest = mail + QLatin1Char(';') + q.str(QStringLiteral("Mail"));
+            telefono = q.str(QStringLiteral("Cellulare"));
+        }
+        q.close();
+    }
+    vlm::disconnect(kDB);
+
+    // The branch's own contacts are settings, so they change without a new program.
+    const QString feriali = LeggiDato(QStringLiteral("TUTOR_TELEFONO_FERIALI"));
+    const QString referente1 = LeggiDato(QStringLiteral("TUTOR_REFERENTE_FERIALI_1"));
+    const QString referente2 = LeggiDato(QStringLiteral("TUTOR_REFERENTE_FERIALI_2"));
+    const QString festivi = LeggiDato(QStringLiteral("TUTOR_REFERENTE_FESTIVI"));
+    const QString telFestivi = LeggiDato(QStringLiteral("TUTOR_TELEFONO_FESTIVI"));
+    const QString incaricato = LeggiDato(QStringLiteral("TUTOR_INCARICATO"));
+    const QString telIncaricato = LeggiDato(QStringLiteral("TUTOR_TELEFONO_INCARICATO"));
+
+    const QStringList corpo = {
+        QStringLiteral("Caro ") + Nome->text() + QStringLiteral(","),
+        QStringLiteral("Con la presente sono a comunicarti che da Oggi puoi iniziare a fare il Tirocinio."),
+        QStringLiteral("La fase di tirocinio e' molto importante e ti permetterà di prendere confidenza con i mezzi"),
+        QStringLiteral("e con i presidi che hai conosciuto durante il corso."),
+        QStringLiteral("Durante tutto il periodo del tirocinio avrai a disposizione un tutor al quale potrai rivolgerti "
+                       "per ogni problema"),
+        QStringLiteral("o richiesta."),
+        QStringLiteral("Il Tutor a te assegnato e' ") + tutor + QStringLiteral(" che potrai contattare al numero ") +
+            telefono + QStringLiteral(" ."),
+        QStringLiteral("Ti ricordo che in base alle tue disponibilita' potrai svolgere servizio nei giorni dal lunedi' "
+                       "al venerdi o nel fine settimana."),
+        QStringLiteral("Per comunicare le tue disponibilita ad essere chiamato nei giorni infrasettimanali sei pregato di"),
+        QStringLiteral("chiamare il numero ") + feriali +
+            QStringLiteral(" dalle 8:00 alle 20:00 dei giorni infrasettimanali e chiedere di ") + referente1 +
+            QStringLiteral(" o ") + referente2,
+        QStringLiteral("Per comunicare le tue disponibilita' ad essere chiamato nel fine settimana sei pregato di "
+                       "chiamare il referente "),
+        festivi + QStringLiteral(" al Numero ") + telFestivi,
+        QStringLiteral("Si ricorda inoltre che per lo svolgimento dei servizi e' obbligatorio indossare la divisa, se "
+                       "non l'hai ancora "),
+        QStringLiteral("ricevuta sara' cura del Presidente contattarti il prima possibile per concordare la consegna."),
+        QStringLiteral("La divisa e' personale e potrai indossarla per tutto il tempo che rimani in Velmora, "),
+        QStringLiteral("nel caso non svolgessi più servizio dovrai riconsegnarla."),
+        QStringLiteral("Ti auguro di trovarti bene nel nostro gruppo e di rimanere con noi il piu' a lungo possibile "),
+        QStringLiteral(" "),
+        QStringLiteral("L'incaricato"),
+        incaricato,
+        QStringLiteral("Tel. ") + telIncaricato,
+    };
+    Corpo->setPlainText(corpo.join(QLatin1Char('\n')));
+
+    InviaMail(dest, QStringLiteral("Assegnazione Tutor"), corpo, QString());
+    ScriviDato(QStringLiteral("INVIOTUTOR"), dateToStr(QDate::currentDate()));
 }
 
 void TFoVolontario::ComboBox1Change() { m_stateChanged = true; }

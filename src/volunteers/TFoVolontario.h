@@ -56,6 +56,7 @@ public:
     QLabel *LabelTutor;
     QComboBox *ComboBox8;           // "Tutor"
     QPushButton *BtnMail;           // "Invio Mail "
+    QPlainTextEdit *Corpo;          // hidden: the tutor mail's body is composed here
     QComboBox *ComboBox9;           // "Tipologia"
     QCheckBox *CheckBox1, *CheckBox2, *CheckBox3, *CheckBox4, *CheckBox5, *CheckBox6, *CheckBox7, *CheckBox8,
         *CheckBox9, *CheckBox10, *CheckBox11, *CheckBox12;
@@ -113,6 +114,7 @@ public:
     void Button1Click();            // save
     void ComboBox4Change();         // role or type changed
     void ComboBox1Change();         // state changed
+    void BtnMailClick();            // the welcome mail naming the trainee's tutor
     void TabInformazioniShow();
     void TabAbbigliamentoShow();
     void TabDisponibilitaShow();
