@@ -177,24 +177,8 @@ void TFoEleDon::FormShow() { CarElenco(); }
 
 void TFoEleDon::FormActivate()
 {
-    Query q(kDB);
-    q.add(QStringLiteral("select gruppo from donatori group by gruppo"));
-    q.open();
-    QStringList gruppi;
-    for (; !q.eof(); q.next()) {
-        const QString g = q.str(QStringLiteral("gruppo"));
-        if (!g.trimmed().isEmpty()) gruppi << g;
-    }
-    q.close();
-    ComboBox2->setItems(gruppi);
-
-    q.clear();
-    q.add(QStringLiteral("select stato from donatori group by stato"));
-    q.open();
-    QStringList stati;
-    for (; !q.eof(); q.next()) stati << q.str(QStringLiteral("stato"));
-    q.close();
-    ComboBox1->setItems(stati);
+    ComboBox2->setItems(columnTexts(kDB, QStringLiteral("select gruppo from donatori group by gruppo"), true));
+    ComboBox1->setItems(columnTexts(kDB, QStringLiteral("select stato from donatori group by stato")));
     vlm::disconnect(kDB);
 }
 

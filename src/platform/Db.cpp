@@ -470,6 +470,19 @@ QVariant scalar(const QString &connectionName, const QString &sql, const QList<Q
     return q.valueAt(0);
 }
 
+QStringList columnTexts(const QString &connectionName, const QString &sql, bool skipBlank)
+{
+    Query q(connectionName);
+    q.setSql(sql);
+    q.open();
+    QStringList out;
+    for (; !q.eof(); q.next()) {
+        const QString v = q.valueAt(0).toString();
+        if (!skipBlank || !v.trimmed().isEmpty()) out << v;
+    }
+    return out;
+}
+
 qint64 personKey(const QString &connectionName, const QString &name)
 {
     if (name.trimmed().isEmpty()) return 0;

@@ -130,6 +130,10 @@ private:
 QVariant scalar(const QString &connectionName, const QString &sql,
                 const QList<QPair<QString, QVariant>> &params = {});
 
+// The first column of every row of a query, as texts, for filling a drop-down; blank
+// values are left out when skipBlank is set.
+QStringList columnTexts(const QString &connectionName, const QString &sql, bool skipBlank = false);
+
 // Person and vehicle keys found again by name; a name that finds nothing gives 0.
 qint64 personKey(const QString &connectionName, const QString &name);
 qint64 vehicleKey(const QString &connectionName, const QString &code);

@@ -227,32 +227,9 @@ void TFoEleVds::FormShow() { Aggiorna(); }
 
 void TFoEleVds::FormActivate()
 {
-    Query q(kDB);
-    q.add(QStringLiteral("select LivelloA1 from volontari group by LivelloA1"));
-    q.open();
-    QStringList ruoli;
-    for (; !q.eof(); q.next()) {
-        const QString r = q.str(QStringLiteral("LivelloA1"));
-        if (!r.trimmed().isEmpty()) ruoli << r;
-    }
-    q.close();
-    CB1->setItems(ruoli);
-
-    q.clear();
-    q.add(QStringLiteral("select descrizione from Titolic group by descrizione"));
-    q.open();
-    QStringList titoli;
-    for (; !q.eof(); q.next()) titoli << q.str(QStringLiteral("descrizione"));
-    q.close();
-    ComboBox1->setItems(titoli);
-
-    q.clear();
-    q.add(QStringLiteral("select stato from volontari group by stato"));
-    q.open();
-    QStringList stati;
-    for (; !q.eof(); q.next()) stati << q.str(QStringLiteral("stato"));
-    q.close();
-    cbStato->setItems(stati);
+    CB1->setItems(columnTexts(kDB, QStringLiteral("select LivelloA1 from volontari group by LivelloA1"), true));
+    ComboBox1->setItems(columnTexts(kDB, QStringLiteral("select descrizione from Titolic group by descrizione")));
+    cbStato->setItems(columnTexts(kDB, QStringLiteral("select stato from volontari group by stato")));
 
     MaskEdit1->setText(dateToStr(QDate::currentDate().addDays(-365)));
 }
